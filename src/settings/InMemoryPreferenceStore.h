@@ -1,0 +1,21 @@
+#pragma once
+
+#include "PreferenceStore.h"
+
+// A store that keeps everything in memory: for tests and tools that must not
+// touch the user's settings.
+class InMemoryPreferenceStore : public PreferenceStore {
+public:
+    // The persistent layer only, without registered defaults.
+    const QVariantMap& storedValues() const { return m_stored; }
+    void setStoredValue(const QString& key, const QVariant& value) { m_stored.insert(key, value); }
+    int writeCount(const QString& key) const { return m_writes.value(key); }
+
+protected:
+    std::optional<QVariant> readValue(const QString& key) const override;
+    void writeValue(const QString& key, const QVariant& value) override;
+
+private:
+    QVariantMap m_stored;
+    QHash<QString, int> m_writes;
+};

@@ -1,0 +1,39 @@
+#include "PreferenceStore.h"
+
+void PreferenceStore::registerDefaults(const QVariantMap& defaults) {
+    for (auto it = defaults.cbegin(); it != defaults.cend(); ++it)
+        m_registered.insert(it.key(), it.value());
+}
+
+std::optional<QVariant> PreferenceStore::lookup(const QString& key) const {
+    if (auto stored = readValue(key))
+        return stored;
+    if (auto it = m_registered.constFind(key); it != m_registered.cend())
+        return *it;
+    return std::nullopt;
+}
+
+double PreferenceStore::doubleForKey(const QString& key) const {
+    const std::optional<QVariant> value = lookup(key);
+    if (!value)
+        return 0.0;
+    if (value->typeId() == QMetaType::Bool)
+        return value->toBool() ? 1.0 : 0.0;
+    if (value->typeId() == QMetaType::QString) {
+        // Text files keep numbers as text ("inf" and "nan" included); trim what
+        // a hand edit may have left around them.
+        bool ok = false;
+        const double parsed = value->toString().trimmed().toDouble(&ok);
+        return ok ? parsed : 0.0;
+    }
+    bool ok = false;
+    const double number = value->toDouble(&ok);
+    return ok ? number : 0.0;
+}
+
+std::optional<QString> PreferenceStore::stringForKey(const QString& key) const {
+    const std::optional<QVariant> value = lookup(key);
+    if (!value || value->typeId() != QMetaType::QString)
+        return std::nullopt;
+    return value->toString();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <QVariantMap>
+#include <optional>
+
+// Per-user key-value store with a volatile layer of registered defaults.
+// The registration layer lives in memory only and answers for keys that hold
+// no stored value; subclasses provide the persistent layer.
+class PreferenceStore {
+public:
+    virtual ~PreferenceStore() = default;
+
+    void registerDefaults(const QVariantMap& defaults);
+
+    // Stored value, else registered value, else 0. A value with no numeric
+    // reading gives 0.
+    double doubleForKey(const QString& key) const;
+    // Stored or registered string; nothing for an absent key or a non-string value.
+    std::optional<QString> stringForKey(const QString& key) const;
+
+    void setBool(bool value, const QString& key) { writeValue(key, value); }
+    void setDouble(double value, const QString& key) { writeValue(key, value); }
+    void setString(const QString& value, const QString& key) { writeValue(key, value); }
+
+    // Pushes pending writes to the persistent medium now.
+    virtual void sync() {}
+
+protected:
+    virtual std::optional<QVariant> readValue(const QString& key) const = 0;
+    virtual void writeValue(const QString& key, const QVariant& value) = 0;
+
+private:
+    std::optional<QVariant> lookup(const QString& key) const;
+
+    QVariantMap m_registered;
+};

@@ -22,6 +22,10 @@ const std::array<FlickerMode, 3>& FlickerMode::allCases() {
     return cases;
 }
 
-std::string_view FlickerMode::rawValue() const { return kNames[ordinal()].raw; }
+std::string_view FlickerMode::rawValue() const {
+    return kNames[ordinal()].raw;
+}
 
-std::string_view FlickerMode::title() const { return kNames[ordinal()].title; }
+std::string_view FlickerMode::title() const {
+    return kNames[ordinal()].title;
+}

@@ -16,7 +16,8 @@ public:
     static const FlickerMode pulse;
     static const FlickerMode jitter;
 
-    constexpr explicit FlickerMode(Case value) : m_case(value) {}
+    constexpr explicit FlickerMode(Case value)
+        : m_case(value) {}
 
     // Exact, case-sensitive match on the raw value; anything else gives no value.
     static std::optional<FlickerMode> fromRawValue(std::string_view raw);

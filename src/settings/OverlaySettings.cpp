@@ -63,7 +63,8 @@ QString OverlaySettings::key(const char* propertyName) {
 }
 
 OverlaySettings::OverlaySettings(std::unique_ptr<PreferenceStore> store, QObject* parent)
-    : QObject(parent), m_store(std::move(store)) {
+    : QObject(parent)
+    , m_store(std::move(store)) {
     QVariantMap defaults;
     defaults.insert(key(kIsEnabled), false);
     for (const NumberSpec& number : kNumbers)
@@ -79,7 +80,9 @@ OverlaySettings::OverlaySettings(std::unique_ptr<PreferenceStore> store, QObject
     load();
 }
 
-OverlaySettings::~OverlaySettings() { m_store->sync(); }
+OverlaySettings::~OverlaySettings() {
+    m_store->sync();
+}
 
 void OverlaySettings::load() {
     // Declaration order: the numbers up to flickerIntensity, the mode, then the rest.

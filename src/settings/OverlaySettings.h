@@ -23,8 +23,8 @@ class OverlaySettings : public QObject {
     Q_PROPERTY(double tintOpacity READ tintOpacity WRITE setTintOpacity NOTIFY tintOpacityChanged)
     Q_PROPERTY(double flickerIntensity READ flickerIntensity WRITE setFlickerIntensity NOTIFY
                    flickerIntensityChanged)
-    Q_PROPERTY(double phosphorGlow READ phosphorGlow WRITE setPhosphorGlow NOTIFY
-                   phosphorGlowChanged)
+    Q_PROPERTY(
+        double phosphorGlow READ phosphorGlow WRITE setPhosphorGlow NOTIFY phosphorGlowChanged)
     Q_PROPERTY(double horizontalDrift READ horizontalDrift WRITE setHorizontalDrift NOTIFY
                    horizontalDriftChanged)
     Q_PROPERTY(double horizontalDriftSpeed READ horizontalDriftSpeed WRITE setHorizontalDriftSpeed

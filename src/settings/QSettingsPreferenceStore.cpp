@@ -1,12 +1,89 @@
 #include "QSettingsPreferenceStore.h"
 
-QSettingsPreferenceStore::QSettingsPreferenceStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                             QStringLiteral("retroglimmer"),
-                                             QStringLiteral("retroglimmer"))) {}
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <cstdio>
 
-QSettingsPreferenceStore::QSettingsPreferenceStore(const QString& iniFile)
-    : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
+namespace {
+const QString kOrganisation = QStringLiteral("retroglimmer");
+const QString kApplication = QStringLiteral("retroglimmer");
+
+// Moves a damaged file out of the way, keeping it for whoever wants to look.
+bool setAside(const QString& file) {
+    const QString aside = file + QStringLiteral(".damaged");
+    QFile::remove(aside);
+    return QFile::rename(file, aside);
+}
+} // namespace
+
+QSettingsPreferenceStore::QSettingsPreferenceStore() {
+    // Where NativeFormat keeps its INI file on Linux; nothing is there on macOS.
+    const QString iniLocation =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        QStringLiteral("/%1/%2.conf").arg(kOrganisation, kApplication);
+    open(iniLocation, [] {
+        return new QSettings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation,
+                             kApplication);
+    });
+}
+
+QSettingsPreferenceStore::QSettingsPreferenceStore(const QString& iniFile) {
+    open(iniFile, [iniFile] { return new QSettings(iniFile, QSettings::IniFormat); });
+}
+
+QSettingsPreferenceStore::~QSettingsPreferenceStore() {
+    sync();
+}
+
+void QSettingsPreferenceStore::open(const QString& expectedFile,
+                                    const std::function<QSettings*()>& make) {
+    m_syncTimer.setSingleShot(true);
+    m_syncTimer.setInterval(syncDelayMs);
+    m_syncTimer.callOnTimeout([this] { sync(); });
+
+    // A huge file would cost seconds and hundreds of megabytes at every start
+    // and every write.
+    const QFileInfo info(expectedFile);
+    if (info.isFile() && info.size() > maximumFileSize && setAside(expectedFile))
+        complain(QStringLiteral("settings file %1 was too large and has been set aside")
+                     .arg(expectedFile));
+
+    m_settings.reset(make());
+    if (m_settings->status() != QSettings::FormatError)
+        return;
+    // Rescue what could be read, set the damaged file aside and start a clean one.
+    QVariantMap rescued;
+    for (const QString& key : m_settings->allKeys())
+        if (key.startsWith(QLatin1String("overlay.")))
+            rescued.insert(key, m_settings->value(key));
+    const QString file = m_settings->fileName();
+    const QSettings::Format format = m_settings->format();
+    m_settings.reset();
+    if (setAside(file))
+        complain(QStringLiteral("settings file %1 was damaged and has been set aside").arg(file));
+    m_settings = std::make_unique<QSettings>(file, format);
+    for (auto it = rescued.cbegin(); it != rescued.cend(); ++it)
+        m_settings->setValue(it.key(), it.value());
+    sync();
+}
+
+void QSettingsPreferenceStore::complain(const QString& what) {
+    std::fprintf(stderr, "retroglimmer: %s\n", qPrintable(what));
+}
+
+void QSettingsPreferenceStore::sync() {
+    m_syncTimer.stop();
+    m_settings->sync();
+    if (m_settings->status() == QSettings::AccessError && !m_complainedAboutWriting) {
+        m_complainedAboutWriting = true;
+        complain(QStringLiteral("cannot write settings to %1; changes are kept until the "
+                                "program ends")
+                     .arg(m_settings->fileName()));
+    }
+}
 
 std::optional<QVariant> QSettingsPreferenceStore::readValue(const QString& key) const {
     QVariant value = m_settings->value(key);
@@ -17,4 +94,7 @@ std::optional<QVariant> QSettingsPreferenceStore::readValue(const QString& key) 
 
 void QSettingsPreferenceStore::writeValue(const QString& key, const QVariant& value) {
     m_settings->setValue(key, value);
+    // Without an event loop (tools) the destructor writes instead.
+    if (!m_syncTimer.isActive() && QCoreApplication::instance())
+        m_syncTimer.start();
 }

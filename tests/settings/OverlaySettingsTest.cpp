@@ -1,5 +1,5 @@
-#include "InMemoryPreferenceStore.h"
 #include "OverlaySettings.h"
+#include "InMemoryPreferenceStore.h"
 #include "QSettingsPreferenceStore.h"
 
 #include <QSignalSpy>
@@ -37,12 +37,20 @@ double loadedGridSize(const QVariant& stored) {
     return Fixture({{"overlay.gridSize", stored}}).settings->gridSize();
 }
 
-const char* const kAllKeys[] = {
-    "overlay.isEnabled",       "overlay.gridSize",         "overlay.gridOpacity",
-    "overlay.scanlineOpacity", "overlay.tintHue",          "overlay.tintOpacity",
-    "overlay.flickerIntensity", "overlay.flickerMode",     "overlay.phosphorGlow",
-    "overlay.horizontalDrift", "overlay.horizontalDriftSpeed", "overlay.rollingBand",
-    "overlay.rollingBandSpeed", "overlay.dustNoise"};
+const char* const kAllKeys[] = {"overlay.isEnabled",
+                                "overlay.gridSize",
+                                "overlay.gridOpacity",
+                                "overlay.scanlineOpacity",
+                                "overlay.tintHue",
+                                "overlay.tintOpacity",
+                                "overlay.flickerIntensity",
+                                "overlay.flickerMode",
+                                "overlay.phosphorGlow",
+                                "overlay.horizontalDrift",
+                                "overlay.horizontalDriftSpeed",
+                                "overlay.rollingBand",
+                                "overlay.rollingBandSpeed",
+                                "overlay.dustNoise"};
 
 void expectDefaults(const OverlaySettings& s) {
     EXPECT_FALSE(s.isEnabled());
@@ -78,9 +86,9 @@ TEST(OverlaySettingsLoad, StoredSwitchOnStartsOffWithoutAskingForVisibility) {
 
 TEST(OverlaySettingsLoad, GridSizeIsClampedToItsRange) {
     const double inf = std::numeric_limits<double>::infinity();
-    const std::pair<double, double> table[] = {{0, 2},     {1.5, 2},   {2, 2},   {47.5, 47.5},
-                                               {48, 48},   {100, 48},  {-inf, 2}, {inf, 48},
-                                               {-0.0, 2}};
+    const std::pair<double, double> table[] = {{0, 2},       {1.5, 2},  {2, 2},
+                                               {47.5, 47.5}, {48, 48},  {100, 48},
+                                               {-inf, 2},    {inf, 48}, {-0.0, 2}};
     for (auto [stored, loaded] : table)
         EXPECT_EQ(loadedGridSize(stored), loaded) << "stored " << stored;
 }
@@ -108,9 +116,12 @@ TEST(OverlaySettingsLoad, OutOfRangeValuesStayInTheStoreUntilAssigned) {
 
 TEST(OverlaySettingsLoad, FlickerModeStrings) {
     const std::pair<QVariant, FlickerMode> table[] = {
-        {QStringLiteral("jitter"), FlickerMode::jitter}, {QStringLiteral("pulse"), FlickerMode::pulse},
-        {QStringLiteral("Jitter"), FlickerMode::soft},   {QStringLiteral(""), FlickerMode::soft},
-        {QVariant(2.0), FlickerMode::soft},               {QStringLiteral("2"), FlickerMode::soft}};
+        {QStringLiteral("jitter"), FlickerMode::jitter},
+        {QStringLiteral("pulse"), FlickerMode::pulse},
+        {QStringLiteral("Jitter"), FlickerMode::soft},
+        {QStringLiteral(""), FlickerMode::soft},
+        {QVariant(2.0), FlickerMode::soft},
+        {QStringLiteral("2"), FlickerMode::soft}};
     for (const auto& [stored, loaded] : table) {
         Fixture f({{"overlay.flickerMode", stored}});
         EXPECT_EQ(f.settings->flickerMode(), loaded) << stored.toString().toStdString();

@@ -40,8 +40,8 @@ TEST(PreferenceStore, StringReadIgnoresNonStringValues) {
 TEST(QSettingsPreferenceStore, DoublesAndStringsRoundTripExactlyThroughAFile) {
     QTemporaryDir dir;
     const QString file = dir.filePath("retroglimmer.conf");
-    const double values[] = {0.29, 0.57, 0.58, 0.1 + 0.2, 1.0 / 3.0, -0.2, 47.5, 1e-300,
-                             HUGE_VAL, -HUGE_VAL};
+    const double values[] = {0.29, 0.57, 0.58,   0.1 + 0.2, 1.0 / 3.0,
+                             -0.2, 47.5, 1e-300, HUGE_VAL,  -HUGE_VAL};
     {
         QSettingsPreferenceStore store(file);
         for (int i = 0; i < int(std::size(values)); ++i)

@@ -48,8 +48,12 @@ QString execArgument(const QString& argument) {
     return escaped(out);
 }
 
+// Booleans as desktop readers take them (GLib also accepts 1 and 0).
 bool isTrue(const QByteArray& value) {
-    return value == "true";
+    return value == "true" || value == "1";
+}
+bool isFalse(const QByteArray& value) {
+    return value == "false" || value == "0";
 }
 } // namespace
 
@@ -92,7 +96,7 @@ bool AutostartEntry::isActive(const QByteArray& contents) {
         const QByteArray value = line.mid(equals + 1).trimmed();
         if (key == "Hidden" && isTrue(value))
             return false;
-        if (key == "X-GNOME-Autostart-enabled" && !isTrue(value))
+        if (key == "X-GNOME-Autostart-enabled" && isFalse(value))
             return false;
     }
     return sawMainGroup;

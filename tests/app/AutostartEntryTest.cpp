@@ -88,6 +88,8 @@ TEST(AutostartEntryTest, HiddenOrSwitchedOffEntriesAreNotActive) {
     EXPECT_TRUE(AutostartEntry::isActive(entry));
     EXPECT_FALSE(AutostartEntry::isActive(entry + "Hidden=true\n"));
     EXPECT_FALSE(AutostartEntry::isActive(entry + "X-GNOME-Autostart-enabled = false\n"));
+    EXPECT_FALSE(AutostartEntry::isActive(entry + "X-GNOME-Autostart-enabled=0\n"));
+    EXPECT_FALSE(AutostartEntry::isActive(entry + "Hidden=1\n"));
     EXPECT_TRUE(AutostartEntry::isActive(entry + "Hidden=false\nX-GNOME-Autostart-enabled=true\n"));
     // Keys of other groups do not count, and text without the main group is no entry.
     EXPECT_TRUE(AutostartEntry::isActive(entry + "[Desktop Action off]\nHidden=true\n"));

@@ -1,0 +1,93 @@
+#include "LaunchAtLogin.h"
+#include "AutostartEntry.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+#ifdef Q_OS_MACOS
+constexpr bool kXdgAutostart = false;
+#else
+constexpr bool kXdgAutostart = true;
+#endif
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
+// Every test works in its own XDG_CONFIG_HOME, never the user's.
+class LaunchAtLoginTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!kXdgAutostart)
+            GTEST_SKIP() << "macOS keeps the login item itself; only the XDG entry is tested";
+        ASSERT_TRUE(config.isValid());
+        saved = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    }
+    void TearDown() override { qputenv("XDG_CONFIG_HOME", saved); }
+
+    QString autostartDir() const { return config.filePath("autostart"); }
+    QString entryPath() const { return config.filePath("autostart/retroglimmer.desktop"); }
+
+    QTemporaryDir config;
+    QByteArray saved;
+};
+} // namespace
+
+TEST_F(LaunchAtLoginTest, TogglingCreatesAndRemovesTheEntryForThisBinary) {
+    EXPECT_FALSE(LaunchAtLogin::isEnabled());
+
+    ASSERT_TRUE(LaunchAtLogin::setEnabled(true));
+    EXPECT_TRUE(LaunchAtLogin::isEnabled());
+    const QByteArray text = readAll(entryPath());
+    EXPECT_EQ(text, AutostartEntry::contents(QCoreApplication::applicationFilePath()));
+    EXPECT_TRUE(QDir::isAbsolutePath(QCoreApplication::applicationFilePath()));
+
+    // Enabling again keeps one entry.
+    ASSERT_TRUE(LaunchAtLogin::setEnabled(true));
+    EXPECT_EQ(QDir(autostartDir()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    ASSERT_TRUE(LaunchAtLogin::setEnabled(false));
+    EXPECT_FALSE(QFile::exists(entryPath()));
+    EXPECT_FALSE(LaunchAtLogin::isEnabled());
+    // Switching off what is already off succeeds.
+    EXPECT_TRUE(LaunchAtLogin::setEnabled(false));
+}
+
+TEST_F(LaunchAtLoginTest, EnablingReplacesAStaleOrSwitchedOffEntry) {
+    ASSERT_TRUE(QDir().mkpath(autostartDir()));
+    ASSERT_TRUE(writeFile(entryPath(),
+                          AutostartEntry::contents("/old/place/retroglimmer") + "Hidden=true\n"));
+    EXPECT_FALSE(LaunchAtLogin::isEnabled());
+
+    ASSERT_TRUE(LaunchAtLogin::setEnabled(true));
+    EXPECT_TRUE(LaunchAtLogin::isEnabled());
+    EXPECT_EQ(readAll(entryPath()),
+              AutostartEntry::contents(QCoreApplication::applicationFilePath()));
+}
+
+TEST_F(LaunchAtLoginTest, FailedWritesReportFalseAndChangeNothing) {
+    // "autostart" is a file, so the folder for the entry cannot be made.
+    ASSERT_TRUE(writeFile(autostartDir(), "not a folder"));
+    EXPECT_FALSE(LaunchAtLogin::setEnabled(true));
+    EXPECT_FALSE(LaunchAtLogin::isEnabled());
+    EXPECT_EQ(readAll(autostartDir()), "not a folder");
+    ASSERT_TRUE(QFile::remove(autostartDir()));
+
+    // A folder where the entry belongs can be neither replaced nor removed.
+    ASSERT_TRUE(QDir().mkpath(entryPath() + "/inside"));
+    EXPECT_FALSE(LaunchAtLogin::setEnabled(true));
+    EXPECT_FALSE(LaunchAtLogin::setEnabled(false));
+    EXPECT_TRUE(QFileInfo(entryPath() + "/inside").isDir());
+}

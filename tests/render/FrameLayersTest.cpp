@@ -1,0 +1,203 @@
+// What the frame procedure and its geometric layers draw, read back from the
+// recording backend.
+
+#include "OverlayFrame.h"
+#include "PhosphorGlow.h"
+#include "PixelGrid.h"
+#include "RenderTestSupport.h"
+#include "Scanlines.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace {
+using Kind = RecordingDrawingContext::Operation::Kind;
+using RenderTestSupport::allZero;
+using RenderTestSupport::everyEffectAtOne;
+using RenderTestSupport::recordFrame;
+
+std::vector<double> ys(const DrawingPath& path) {
+    std::vector<double> result;
+    for (const QLineF& line : path.lines())
+        if (line.y1() == line.y2())
+            result.push_back(line.y1());
+    return result;
+}
+
+std::vector<double> xs(const DrawingPath& path) {
+    std::vector<double> result;
+    for (const QLineF& line : path.lines())
+        if (line.x1() == line.x2())
+            result.push_back(line.x1());
+    return result;
+}
+
+TEST(OverlayFrame, WorkedValuesOfCellGlowAndScanlines) {
+    struct Row {
+        double gridSize, cell, glowSpacing, glowFirst, blur, glowWidth, firstScanline;
+    };
+    const Row rows[] = {{1, 2, 12, 6, 3, 4, 3.5},
+                        {2, 2, 12, 6, 3, 4, 3.5},
+                        {4, 4, 16, 8, 4, 6, 3.5},
+                        {7, 7, 28, 14, 7, 10.5, 4.5},
+                        {10, 10, 40, 20, 10, 15, 5.5}};
+    for (const Row& row : rows) {
+        OverlayRenderConfiguration snapshot = allZero();
+        snapshot.gridSize = row.gridSize;
+        snapshot.phosphorGlow = 1;
+        snapshot.scanlineOpacity = 1;
+        const auto context = recordFrame({200, 200}, snapshot, 0);
+        const auto& ops = context.operations();
+        ASSERT_EQ(ops.size(), 4u) << row.gridSize;
+
+        ASSERT_EQ(ops[0].kind, Kind::blurredStroke);
+        const std::vector<double> glow = ys(ops[0].path);
+        ASSERT_GE(glow.size(), 2u);
+        EXPECT_EQ(glow[0], row.glowFirst) << row.gridSize;
+        EXPECT_EQ(glow[1] - glow[0], row.glowSpacing) << row.gridSize;
+        EXPECT_EQ(ops[0].blurRadius, row.blur);
+        EXPECT_EQ(ops[0].lineWidth, row.glowWidth);
+
+        ASSERT_EQ(ops[1].kind, Kind::stroke);
+        const std::vector<double> columns = xs(ops[1].path);
+        EXPECT_EQ(columns[1] - columns[0], row.cell) << row.gridSize;
+        EXPECT_EQ(ops[1].lineWidth, 1);
+
+        ASSERT_EQ(ops[2].kind, Kind::stroke);
+        EXPECT_EQ(ys(ops[2].path).front(), row.firstScanline) << row.gridSize;
+        EXPECT_EQ(ops[2].lineWidth, 1);
+        EXPECT_EQ(ops[3].kind, Kind::fill);
+    }
+}
+
+TEST(OverlayFrame, ScanlinesSitMidRowWithHalvesRoundedAway) {
+    const std::vector<double> rows = ys(scanlinePath(50, 20, 7));
+    EXPECT_EQ(rows, (std::vector<double>{4.5, 7.5, 11.5, 14.5, 18.5}));
+    const DrawingPath path = scanlinePath(50, 20, 7);
+    for (const QLineF& line : path.lines()) {
+        EXPECT_EQ(line.x1(), 0);
+        EXPECT_EQ(line.x2(), 50);
+    }
+}
+
+TEST(OverlayFrame, GridLinesRunToTheLastWholeCell) {
+    EXPECT_EQ(xs(pixelGridPath(40, 9, 4)).back(), 40.5) << "k*c + 0.5 past the edge";
+    EXPECT_EQ(xs(pixelGridPath(40, 9, 4)).size(), 11u);
+    EXPECT_EQ(xs(pixelGridPath(39.9, 9, 4)).back(), 36.5);
+    EXPECT_EQ(ys(pixelGridPath(40, 9, 4)), (std::vector<double>{0.5, 4.5, 8.5}));
+    const DrawingPath grid = pixelGridPath(40, 9, 4);
+    for (const QLineF& line : grid.lines()) {
+        if (line.x1() == line.x2())
+            EXPECT_EQ(QLineF(line.x1(), 0, line.x1(), 9), line);
+        else
+            EXPECT_EQ(QLineF(0, line.y1(), 40, line.y1()), line);
+    }
+    // A negative extent draws no lines in that direction.
+    EXPECT_TRUE(xs(pixelGridPath(-1, 9, 4)).empty());
+    EXPECT_EQ(ys(pixelGridPath(-1, 9, 4)).size(), 3u);
+}
+
+TEST(OverlayFrame, TinyCanvasesGiveEmptyLinePaths) {
+    EXPECT_TRUE(scanlinePath(10, 2.9, 2).isEmpty());
+    EXPECT_EQ(ys(scanlinePath(10, 3, 2)), std::vector<double>{3.5});
+    EXPECT_TRUE(phosphorGlowPath(10, 5.9, 2).isEmpty());
+    EXPECT_EQ(ys(phosphorGlowPath(10, 6, 2)), std::vector<double>{6});
+
+    OverlayRenderConfiguration snapshot = allZero();
+    snapshot.phosphorGlow = 1;
+    snapshot.scanlineOpacity = 1;
+    const auto context = recordFrame({1, 1}, snapshot, 0);
+    const auto& ops = context.operations();
+    ASSERT_EQ(ops.size(), 4u);
+    EXPECT_TRUE(ops[0].path.isEmpty()) << "glow";
+    EXPECT_EQ(ops[1].path.lines().size(), 2u) << "one grid line each way";
+    EXPECT_TRUE(ops[2].path.isEmpty()) << "scanlines";
+}
+
+TEST(OverlayFrame, AllZeroDrawsOnlyTheTransparentGridAndTheVignette) {
+    const auto context = recordFrame({300, 200}, allZero(), 12345.6);
+    const auto& ops = context.operations();
+    ASSERT_EQ(ops.size(), 2u);
+    EXPECT_EQ(ops[0].kind, Kind::stroke);
+    EXPECT_EQ(ops[0].shading.solidColor(), DrawingColor::black().withOpacity(0));
+
+    const Shading& vignette = ops[1].shading;
+    EXPECT_EQ(ops[1].path, DrawingPath::rectangle(QRectF(0, 0, 300, 200)));
+    ASSERT_EQ(vignette.kind(), Shading::Kind::radialGradient);
+    EXPECT_EQ(vignette.center(), QPointF(150, 100));
+    EXPECT_EQ(vignette.startRadius(), 0);
+    EXPECT_DOUBLE_EQ(vignette.endRadius(), 216);
+    EXPECT_EQ(vignette.stops(),
+              (std::vector<GradientStop>{{DrawingColor::clear(), 0.62},
+                                         {DrawingColor::black().withOpacity(0.08), 1.0}}));
+}
+
+TEST(OverlayFrame, SkipsEveryLayerNotStrictlyAboveZero) {
+    for (const double off : {0.0, -0.5, std::nan("")}) {
+        OverlayRenderConfiguration snapshot = everyEffectAtOne();
+        snapshot.tintOpacity = snapshot.phosphorGlow = snapshot.horizontalDrift = off;
+        snapshot.flickerIntensity = snapshot.dustNoise = snapshot.rollingBand = off;
+        snapshot.scanlineOpacity = off;
+        EXPECT_EQ(recordFrame({300, 200}, snapshot, 99).operations().size(), 2u) << off;
+    }
+}
+
+TEST(OverlayFrame, DrawsTheLayersBottomToTop) {
+    const auto context = recordFrame({640, 400}, everyEffectAtOne(), 4321.25);
+    const auto& ops = context.operations();
+    // tint, glow, 5 drift bands (fill and outline), flicker cells, 160 dust dots,
+    // rolling band, grid, scanlines, vignette
+    std::size_t i = 0;
+    EXPECT_EQ(ops[i].kind, Kind::fill);
+    EXPECT_EQ(ops[i].shading.solidColor(), DrawingColor::fromHsb(1, 0.65, 1));
+    EXPECT_EQ(ops[++i].kind, Kind::blurredStroke);
+    EXPECT_EQ(ops[i].shading.solidColor(), DrawingColor::fromHsb(1, 0.45, 1, 0.18));
+    for (int band = 0; band < 5; ++band) {
+        EXPECT_EQ(ops[++i].kind, Kind::fill);
+        EXPECT_EQ(ops[++i].kind, Kind::stroke);
+    }
+    const std::size_t flicker = static_cast<std::size_t>(640 / 4 * (400 / 4) * 0.01);
+    for (std::size_t k = 0; k < flicker; ++k)
+        ASSERT_EQ(ops[++i].path.rect().size(), QSizeF(4, 4)) << k;
+    for (int k = 0; k < 160; ++k)
+        ASSERT_EQ(ops[++i].path.shape(), DrawingPath::Shape::ellipse) << k;
+    EXPECT_EQ(ops[++i].shading.kind(), Shading::Kind::linearGradient);
+    EXPECT_EQ(ops[++i].kind, Kind::stroke);
+    EXPECT_EQ(ops[i].shading.solidColor(), DrawingColor::black());
+    EXPECT_EQ(ops[++i].kind, Kind::stroke);
+    EXPECT_EQ(ops[++i].shading.kind(), Shading::Kind::radialGradient);
+    EXPECT_EQ(ops.size(), i + 1);
+}
+
+TEST(OverlayFrame, SurvivesInputsThatNoClockOrCanvasGives) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const OverlayRenderConfiguration snapshot = everyEffectAtOne();
+    for (const double time : {inf, -inf, nan}) {
+        const auto context = recordFrame({300, 200}, snapshot, time);
+        // Only the time-free layers remain: tint, glow, grid, scanlines, vignette.
+        EXPECT_EQ(context.operations().size(), 5u) << time;
+    }
+    for (const double time : {1e300, -1e300}) {
+        const auto context = recordFrame({300, 200}, snapshot, time);
+        for (const auto& op : context.operations()) {
+            EXPECT_TRUE(std::isfinite(op.path.rect().top())) << time;
+            EXPECT_GE(op.path.rect().top(), -80) << time;
+        }
+    }
+    for (const QSizeF size : {QSizeF(inf, 200), QSizeF(300, nan), QSizeF(nan, -inf)})
+        EXPECT_TRUE(recordFrame(size, snapshot, 5).operations().empty());
+
+    // A canvas far too large for any screen: the line layers and the cell
+    // count give up instead of looping or overflowing; nothing else fails.
+    const auto huge = recordFrame({1e15, 1e15}, snapshot, 5);
+    for (const auto& op : huge.operations())
+        EXPECT_LE(op.path.lines().size(), 2u * 100000u);
+    OverlayRenderConfiguration flickerOnly = allZero();
+    flickerOnly.flickerIntensity = 1;
+    EXPECT_EQ(recordFrame({1e15, 1e15}, flickerOnly, 5).operations().size(), 2u);
+    flickerOnly.flickerIntensity = 1e308;
+    EXPECT_EQ(recordFrame({640, 400}, flickerOnly, 5).operations().size(), 1402u);
+}
+} // namespace

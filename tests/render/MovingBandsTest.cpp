@@ -1,0 +1,126 @@
+#include "HorizontalDrift.h"
+#include "RenderTestSupport.h"
+#include "RollingBand.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+using RenderTestSupport::allZero;
+
+OverlayRenderConfiguration bands(double strength = 1, double speed = 0.5) {
+    OverlayRenderConfiguration snapshot = allZero();
+    snapshot.horizontalDrift = strength;
+    snapshot.horizontalDriftSpeed = speed;
+    snapshot.rollingBand = strength;
+    snapshot.rollingBandSpeed = speed;
+    return snapshot;
+}
+
+std::vector<QRectF> driftRects(double height, const OverlayRenderConfiguration& snapshot,
+                               double time) {
+    RecordingDrawingContext context;
+    drawHorizontalDrift(context, 1920, height, snapshot, time);
+    std::vector<QRectF> rects;
+    for (const auto& op : context.operations())
+        if (op.kind == RecordingDrawingContext::Operation::Kind::fill)
+            rects.push_back(op.path.rect());
+    return rects;
+}
+
+QRectF rollingRect(double height, const OverlayRenderConfiguration& snapshot, double time) {
+    RecordingDrawingContext context;
+    drawRollingBand(context, 1920, height, snapshot, time);
+    return context.operations().at(0).path.rect();
+}
+
+TEST(MovingBands, BandHeightsFollowTheCanvasWithFloors) {
+    for (const QRectF& rect : driftRects(1080, bands(), 10))
+        EXPECT_DOUBLE_EQ(rect.height(), 37.8);
+    for (const QRectF& rect : driftRects(400, bands(), 10))
+        EXPECT_EQ(rect.height(), 18);
+    EXPECT_DOUBLE_EQ(rollingRect(1080, bands(), 10).height(), 172.8);
+    EXPECT_EQ(rollingRect(400, bands(), 10).height(), 80);
+}
+
+TEST(MovingBands, FirstDriftBandStartsJustAboveTheTopAtTheReferenceDate) {
+    const QRectF first = driftRects(1080, bands(), 0).at(0);
+    EXPECT_DOUBLE_EQ(first.top(), -37.8);
+    EXPECT_EQ(first.left(), 0) << "sin(0) sway";
+    EXPECT_EQ(first.width(), 1920);
+}
+
+TEST(MovingBands, NegativePositionsWrapOntoTheSameTrack) {
+    const OverlayRenderConfiguration snapshot = bands();
+    const double speed = 0.5 * 1.85 + 0.15;
+    const double period = (1080 + 172.8) / (76 * speed); // seconds per lap
+    for (const double time : {-0.01, -3.7, -1000.3, -978307200.0}) {
+        const QRectF rect = rollingRect(1080, snapshot, time);
+        EXPECT_GE(rect.top(), -172.8) << time;
+        EXPECT_LT(rect.top(), 1080) << time;
+        EXPECT_NEAR(rect.top(), rollingRect(1080, snapshot, time + 3 * period).top(), 1e-4) << time;
+        for (const QRectF& band : driftRects(1080, snapshot, time)) {
+            EXPECT_GE(band.top(), -37.8) << time;
+            EXPECT_LT(band.top(), 1080) << time;
+        }
+    }
+}
+
+TEST(MovingBands, ASpeedOfZeroStillMoves) {
+    const OverlayRenderConfiguration slow = bands(1, 0);
+    // The rolling band creeps down at 76 × 0.15 points a second.
+    const double step = rollingRect(1080, slow, 10001).top() - rollingRect(1080, slow, 10000).top();
+    EXPECT_NEAR(step < 0 ? step + 1080 + 172.8 : step, 11.4, 1e-6);
+    // The drift at speed 0 is the drift at speed 1 with time scaled by 0.15 / 2.
+    const std::vector<QRectF> atZero = driftRects(1080, slow, 800);
+    const std::vector<QRectF> atOne = driftRects(1080, bands(1, 1), 800 * 0.15 / 2);
+    ASSERT_EQ(atZero.size(), 5u);
+    for (std::size_t i = 0; i < atZero.size(); ++i) {
+        EXPECT_NEAR(atZero[i].top(), atOne[i].top(), 1e-6);
+        EXPECT_NEAR(atZero[i].left(), atOne[i].left(), 1e-6);
+    }
+    EXPECT_NE(driftRects(1080, slow, 800), driftRects(1080, slow, 801));
+}
+
+TEST(MovingBands, DriftSwaysAtMost22PointsWithFaintFillAndOutline) {
+    double widest = 0;
+    for (double time = 0; time < 60; time += 0.013)
+        for (const QRectF& rect : driftRects(1080, bands(), time))
+            widest = std::max(widest, std::fabs(rect.left()));
+    EXPECT_LE(widest, 22);
+    EXPECT_GT(widest, 21.9);
+
+    RecordingDrawingContext context;
+    drawHorizontalDrift(context, 1920, 1080, bands(), 3);
+    const auto& ops = context.operations();
+    ASSERT_EQ(ops.size(), 10u);
+    for (std::size_t band = 0; band < 5; ++band) {
+        const double fill = band % 2 ? 0.028 : 0.018;
+        const auto& filled = ops[2 * band];
+        const auto& outlined = ops[2 * band + 1];
+        EXPECT_EQ(filled.path, outlined.path);
+        EXPECT_NEAR(filled.shading.solidColor().opacity, fill, 1e-15);
+        EXPECT_EQ(filled.shading.solidColor().red, 1);
+        EXPECT_NEAR(outlined.shading.solidColor().opacity, fill * 1.4, 1e-15);
+        EXPECT_EQ(outlined.shading.solidColor().red, 0);
+        EXPECT_EQ(outlined.lineWidth, 1);
+    }
+}
+
+TEST(MovingBands, RollingBandIsLightAboveAndDarkBelow) {
+    RecordingDrawingContext context;
+    drawRollingBand(context, 1920, 1080, bands(0.5), 77.7);
+    const auto& op = context.operations().at(0);
+    const QRectF rect = op.path.rect();
+    EXPECT_EQ(rect.left(), 0);
+    EXPECT_EQ(rect.width(), 1920);
+    ASSERT_EQ(op.shading.kind(), Shading::Kind::linearGradient);
+    EXPECT_EQ(op.shading.startPoint(), QPointF(0, rect.top()));
+    EXPECT_EQ(op.shading.endPoint(), QPointF(0, rect.bottom()));
+    EXPECT_EQ(op.shading.stops(),
+              (std::vector<GradientStop>{{DrawingColor::clear(), 0},
+                                         {DrawingColor::white().withOpacity(0.05), 0.42},
+                                         {DrawingColor::black().withOpacity(0.06), 0.58},
+                                         {DrawingColor::clear(), 1.0}}));
+}
+} // namespace

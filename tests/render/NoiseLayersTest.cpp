@@ -1,0 +1,139 @@
+#include "DustNoise.h"
+#include "OverlayRandomGenerator.h"
+#include "PixelFlicker.h"
+#include "RenderTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+using Ops = std::vector<RecordingDrawingContext::Operation>;
+
+OverlayRenderConfiguration flicker(double intensity, FlickerMode mode = FlickerMode::soft) {
+    OverlayRenderConfiguration snapshot = RenderTestSupport::allZero();
+    snapshot.flickerIntensity = intensity;
+    snapshot.flickerMode = mode;
+    return snapshot;
+}
+
+OverlayRenderConfiguration dust(double strength) {
+    OverlayRenderConfiguration snapshot = RenderTestSupport::allZero();
+    snapshot.dustNoise = strength;
+    return snapshot;
+}
+
+Ops flickerOps(QSizeF size, double cell, const OverlayRenderConfiguration& snapshot, double time) {
+    RecordingDrawingContext context;
+    drawPixelFlicker(context, size.width(), size.height(), cell, snapshot, time);
+    return context.operations();
+}
+
+Ops dustOps(QSizeF size, const OverlayRenderConfiguration& snapshot, double time) {
+    RecordingDrawingContext context;
+    drawDustNoise(context, size.width(), size.height(), snapshot, time);
+    return context.operations();
+}
+
+bool isWhite(const RecordingDrawingContext::Operation& op) {
+    return op.shading.solidColor().red == 1;
+}
+
+bool same(const Ops& a, const Ops& b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (!(a[i].path == b[i].path) || !(a[i].shading == b[i].shading))
+            return false;
+    return true;
+}
+
+TEST(OverlayRandomGenerator, ReturnsTheRawStateOfKnuthsMmixGenerator) {
+    OverlayRandomGenerator generator(0);
+    EXPECT_EQ(generator.next(), 1442695040888963407ULL);
+    EXPECT_EQ(generator.next(), 1876011003808476466ULL);
+    EXPECT_EQ(generator.next(), 11166244414315200793ULL);
+    EXPECT_EQ(generator.state(), 11166244414315200793ULL);
+}
+
+TEST(PixelFlicker, CountsFollowModeShareWithFloorAndCeiling) {
+    const QSizeF screen(1920, 1080);
+    EXPECT_EQ(flickerOps(screen, 4, flicker(1, FlickerMode::soft), 50).size(), 1296u);
+    EXPECT_EQ(flickerOps(screen, 4, flicker(1, FlickerMode::pulse), 50).size(), 1400u);
+    EXPECT_EQ(flickerOps(screen, 4, flicker(1, FlickerMode::jitter), 50).size(), 1400u);
+    EXPECT_EQ(flickerOps({200, 100}, 10, flicker(0.001), 50).size(), 1u);
+}
+
+TEST(PixelFlicker, FlashesComeFromTheSeededGeneratorInOrder) {
+    // 1920 x 1080 at c = 4, soft, t = 100.5: tick 1206, which is 0 mod 3.
+    const Ops ops = flickerOps({1920, 1080}, 4, flicker(1), 100.5);
+    EXPECT_EQ(ops[0].path, DrawingPath::rectangle({203 * 4, 40 * 4, 4, 4}));
+    EXPECT_TRUE(isWhite(ops[0]));
+    EXPECT_NEAR(ops[0].shading.solidColor().opacity, 0.1762875, 1e-12);
+    EXPECT_EQ(ops[1].path, DrawingPath::rectangle({32 * 4, 91 * 4, 4, 4}));
+    EXPECT_FALSE(isWhite(ops[1]));
+    EXPECT_NEAR(ops[1].shading.solidColor().opacity, 0.342675, 1e-12);
+
+    // One flash in three is white; which ones moves on with the tick.
+    for (int tick = 1206; tick < 1209; ++tick) {
+        const Ops tickOps = flickerOps({1920, 1080}, 4, flicker(1), (tick + 0.5) / 12);
+        for (std::size_t k = 0; k < 30; ++k)
+            EXPECT_EQ(isWhite(tickOps[k]), (k + tick % 3) % 3 == 0) << tick << " " << k;
+    }
+}
+
+TEST(PixelFlicker, FlashesStayInsideTheWholeCells) {
+    const Ops ops = flickerOps({103, 57}, 10, flicker(1, FlickerMode::jitter), 7);
+    for (const auto& op : ops) {
+        EXPECT_LE(op.path.rect().right(), 100);
+        EXPECT_LE(op.path.rect().bottom(), 50);
+        EXPECT_GE(op.shading.solidColor().opacity, 0.25 * 0.85);
+        EXPECT_LE(op.shading.solidColor().opacity, 0.99925 * 0.85 + 1e-12);
+    }
+}
+
+TEST(PixelFlicker, PatternHoldsForATickAndDiffersBetweenSizes) {
+    const auto snapshot = flicker(0.7);
+    const QSizeF size(1280, 800);
+    // Soft ticks at 12 per second: 100.5 s is tick 1206, up to 100.5833...
+    EXPECT_TRUE(same(flickerOps(size, 4, snapshot, 100.5), flickerOps(size, 4, snapshot, 100.58)));
+    EXPECT_FALSE(
+        same(flickerOps(size, 4, snapshot, 100.58), flickerOps(size, 4, snapshot, 100.5834)));
+    EXPECT_FALSE(
+        same(flickerOps(size, 4, snapshot, 100.5), flickerOps({1280, 804}, 4, snapshot, 100.5)));
+    // Before the reference date the tick is 0 and the pattern stands still.
+    EXPECT_TRUE(same(flickerOps(size, 4, snapshot, -5), flickerOps(size, 4, snapshot, -5000)));
+    EXPECT_TRUE(same(flickerOps(size, 4, snapshot, -5), flickerOps(size, 4, snapshot, 0.05)));
+}
+
+TEST(DustNoise, CountsWithFloorAndCeiling) {
+    EXPECT_EQ(dustOps({1920, 1080}, dust(1), 3).size(), 160u);
+    EXPECT_EQ(dustOps({1920, 1080}, dust(0.1), 3).size(), 26u);
+    EXPECT_EQ(dustOps({1920, 1080}, dust(0.0001), 3).size(), 1u);
+}
+
+TEST(DustNoise, DotsComeFromTheSeededGenerator) {
+    // t = 100.5: tick 1809 on a 1920 x 1080 canvas.
+    const Ops ops = dustOps({1920, 1080}, dust(1), 100.5);
+    EXPECT_EQ(ops[0].path, DrawingPath::ellipse({444, 19, 2, 2}));
+    EXPECT_NEAR(ops[0].shading.solidColor().opacity, 0.508, 1e-12);
+    EXPECT_EQ(ops[1].path, DrawingPath::ellipse({1029, 224, 2, 2}));
+    EXPECT_NEAR(ops[1].shading.solidColor().opacity, 0.304, 1e-12);
+    for (std::size_t k = 0; k < ops.size(); ++k) {
+        EXPECT_EQ(isWhite(ops[k]), k % 4 == 0) << k;
+        const QRectF dot = ops[k].path.rect();
+        EXPECT_GE(dot.width(), 1);
+        EXPECT_LE(dot.width(), 3);
+        EXPECT_EQ(dot.left(), std::floor(dot.left()));
+        EXPECT_LT(dot.left(), 1920);
+        EXPECT_LT(dot.top(), 1080);
+    }
+}
+
+TEST(DustNoise, PatternHoldsForATickAndDiffersBetweenSizes) {
+    const QSizeF size(1920, 1080);
+    // 18 ticks a second: 100.5 s is tick 1809, up to 100.5555...
+    EXPECT_TRUE(same(dustOps(size, dust(1), 100.5), dustOps(size, dust(1), 100.555)));
+    EXPECT_FALSE(same(dustOps(size, dust(1), 100.555), dustOps(size, dust(1), 100.5556)));
+    EXPECT_FALSE(same(dustOps(size, dust(1), 100.5), dustOps({1921, 1080}, dust(1), 100.5)));
+    EXPECT_FALSE(same(dustOps(size, dust(1), 100.5), dustOps({1920, 1081}, dust(1), 100.5)));
+}
+} // namespace

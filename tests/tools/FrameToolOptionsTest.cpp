@@ -1,0 +1,84 @@
+#include "FrameToolOptions.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+std::optional<FrameToolOptions> parse(std::vector<std::string> arguments,
+                                      std::string* error = nullptr) {
+    std::string message;
+    auto options = FrameToolOptions::parse(arguments, message);
+    if (error)
+        *error = message;
+    return options;
+}
+
+// The parse fails and the one-line message contains every given fragment.
+void expectError(std::vector<std::string> arguments, std::vector<std::string> fragments) {
+    std::string error;
+    EXPECT_FALSE(parse(arguments, &error).has_value()) << arguments.back();
+    EXPECT_EQ(error.find('\n'), std::string::npos);
+    for (const std::string& fragment : fragments)
+        EXPECT_NE(error.find(fragment), std::string::npos) << error << " lacks " << fragment;
+}
+
+const std::vector<std::string> required = {"--size", "64x48",    "--time",
+                                           "-12.5",  "--output", "f.png"};
+
+std::vector<std::string> with(std::vector<std::string> extra) {
+    std::vector<std::string> arguments = required;
+    arguments.insert(arguments.end(), extra.begin(), extra.end());
+    return arguments;
+}
+
+TEST(FrameToolOptions, ReadsSizeTimeOutputAndSettings) {
+    const auto options = parse(with({"--set", "gridSize=7", "--set", "flickerMode=jitter", "--set",
+                                     "dustNoise=1e-1", "--set", "gridSize=9"}));
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->size, QSize(64, 48));
+    EXPECT_EQ(options->time, -12.5);
+    EXPECT_EQ(options->output, "f.png");
+    EXPECT_EQ(options->snapshot.gridSize, 9) << "the last assignment wins";
+    EXPECT_EQ(options->snapshot.flickerMode, FlickerMode::jitter);
+    EXPECT_EQ(options->snapshot.dustNoise, 0.1);
+
+    OverlayRenderConfiguration expected;
+    expected.gridSize = 9;
+    expected.flickerMode = FlickerMode::jitter;
+    expected.dustNoise = 0.1;
+    EXPECT_EQ(options->snapshot, expected) << "everything else keeps its default";
+
+    // Every numeric setting is reachable by its property name.
+    for (int index = 0; index < OverlaySettings::numberCount; ++index) {
+        const std::string name =
+            OverlaySettings::spec(static_cast<OverlaySettings::Number>(index)).name;
+        const auto set = parse(with({"--set", name + "=0.625"}));
+        ASSERT_TRUE(set) << name;
+        EXPECT_NE(set->snapshot, OverlayRenderConfiguration()) << name;
+    }
+}
+
+TEST(FrameToolOptions, RejectsBadOptionsNamingThem) {
+    expectError(with({"--colour", "red"}), {"--colour"});
+    expectError(with({"stray"}), {"stray"});
+    expectError({"--size", "64x48", "--time"}, {"--time", "value"});
+    expectError({"--time", "1", "--output", "f.png"}, {"--size"});
+    expectError({"--size", "64x48", "--output", "f.png"}, {"--time"});
+    expectError({"--size", "64x48", "--time", "1"}, {"--output"});
+    expectError(with({"--time", "3"}), {"--time", "more than once"});
+}
+
+TEST(FrameToolOptions, RejectsBadValuesNamingThem) {
+    for (const std::string size :
+         {"64", "64x", "x48", "0x48", "64x-1", "64X48", "6.5x48", "20000x10", "64x48x2"})
+        expectError({"--size", size, "--time", "1", "--output", "f.png"}, {"--size", size});
+    for (const std::string time : {"nan", "inf", "1s", "", "--output"})
+        expectError({"--size", "8x8", "--time", time, "--output", "f.png"}, {"--time"});
+    expectError(with({"--set", "gridSize"}), {"gridSize", "NAME=VALUE"});
+    expectError(with({"--set", "=3"}), {"=3"});
+    expectError(with({"--set", "isEnabled=1"}), {"isEnabled"});
+    expectError(with({"--set", "GridSize=1"}), {"GridSize"});
+    expectError(with({"--set", "gridOpacity=half"}), {"gridOpacity", "half"});
+    expectError(with({"--set", "gridOpacity=inf"}), {"gridOpacity", "inf"});
+    expectError(with({"--set", "flickerMode=Soft"}), {"flickerMode", "Soft"});
+}
+} // namespace

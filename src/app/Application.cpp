@@ -1,25 +1,47 @@
 #include "Application.h"
 
+#include "OverlayController.h"
 #include "OverlaySettings.h"
-#include "SymbolIcon.h"
+#include "PanelWindowSetup.h"
+#include "SingleInstance.h"
+#include "TrayIcon.h"
+#include "UnixSignalQuit.h"
 
 #include <QApplication>
-#include <QMenu>
-#include <QSystemTrayIcon>
 
-int Application::run(int argc, char** argv) {
+int Application::run(int argc, char** argv,
+                     const std::function<void(OverlaySettings&)>& afterLaunch) {
+    PanelWindowSetup::prepareProcess();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Retro Glimmer"));
+    QApplication::setApplicationName(QStringLiteral("retroglimmer"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Retro Glimmer"));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    OverlaySettings::shared();
+    // A second start only asks the running copy to show its panel.
+    SingleInstance instance;
+    if (!instance.claim())
+        return 0;
 
-    QSystemTrayIcon tray(SymbolIcon::icon(QStringLiteral("square.grid.3x3")));
-    tray.setToolTip(QObject::tr("Retro Glimmer"));
-    QMenu menu;
-    QObject::connect(menu.addAction(QObject::tr("Quit")), &QAction::triggered, &app,
-                     &QCoreApplication::quit);
-    tray.setContextMenu(&menu);
+    PanelWindowSetup::prepareApplication();
+    UnixSignalQuit signalQuit;
+
+    OverlaySettings& settings = OverlaySettings::shared();
+    OverlayController& controller = OverlayController::shared();
+    settings.setVisibilityRequestHandler(
+        [&controller](bool visible) { controller.setVisible(visible); });
+    controller.registerForScreenChanges();
+
+    TrayIcon tray(settings);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &tray, &TrayIcon::openPanel);
     tray.show();
+
+    // Panels are widgets: they must go before the application object does.
+    // Every change was written when made; make sure it is on disk too.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &controller, [&] {
+        controller.closePanels();
+        settings.store().sync();
+    });
+    if (afterLaunch)
+        afterLaunch(settings);
     return app.exec();
 }

@@ -1,0 +1,15 @@
+#include "FrameClock.h"
+
+#include "FrameTime.h"
+
+namespace {
+class SystemFrameClock final : public FrameClock {
+public:
+    double now() const override { return currentFrameTime(); }
+};
+} // namespace
+
+FrameClock& FrameClock::system() {
+    static SystemFrameClock clock;
+    return clock;
+}

@@ -1,0 +1,99 @@
+#include "OverlayController.h"
+
+#include "FrameClock.h"
+#include "OverlaySettings.h"
+#include "OverlayView.h"
+#include "PanelWindowSetup.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+OverlayController::OverlayController(OverlaySettings& settings, FrameClock& clock,
+                                     ScreenList screens)
+    : m_settings(settings)
+    , m_clock(clock)
+    , m_screens(std::move(screens)) {
+    if (!m_screens)
+        m_screens = [] { return QGuiApplication::screens(); };
+}
+
+OverlayController::~OverlayController() {
+    closePanels();
+}
+
+OverlayController& OverlayController::shared() {
+    // Lives until the process ends; the event loop's queued calls to it are
+    // dropped with it should it ever go.
+    static OverlayController* controller =
+        new OverlayController(OverlaySettings::shared(), FrameClock::system());
+    return *controller;
+}
+
+void OverlayController::setVisible(bool visible) {
+    m_pendingVisibility = visible;
+    // One queued call per request; it is discarded if the controller is gone.
+    QMetaObject::invokeMethod(this, &OverlayController::applyPendingVisibility,
+                              Qt::QueuedConnection);
+}
+
+void OverlayController::applyPendingVisibility() {
+    if (!m_pendingVisibility)
+        return;
+    const bool visible = *m_pendingVisibility;
+    m_pendingVisibility.reset();
+    if (visible)
+        showPanels();
+    else
+        closePanels();
+}
+
+void OverlayController::showPanels() {
+    closePanels();
+    for (QScreen* screen : m_screens()) {
+        std::unique_ptr<QWidget>& slot = m_windows[screen];
+        if (slot) {
+            PanelWindowSetup::forgetPanel(*slot);
+            slot->close();
+        }
+        slot = makePanel(screen);
+        PanelWindowSetup::orderFront(*slot);
+    }
+}
+
+void OverlayController::closePanels() {
+    Windows closing;
+    closing.swap(m_windows);
+    for (auto& [screen, panel] : closing) {
+        PanelWindowSetup::forgetPanel(*panel);
+        panel->close();
+    }
+}
+
+std::unique_ptr<QWidget> OverlayController::makePanel(QScreen* screen) {
+    auto panel = std::make_unique<OverlayView>(m_settings, m_clock);
+    PanelWindowSetup::configurePanel(*panel, screen);
+    return panel;
+}
+
+void OverlayController::screenParametersDidChange() {
+    if (m_settings.isEnabled())
+        setVisible(true);
+}
+
+void OverlayController::registerForScreenChanges() {
+    auto* app = qGuiApp;
+    connect(app, &QGuiApplication::screenAdded, this, [this](QScreen* screen) {
+        watchScreen(screen);
+        screenParametersDidChange();
+    });
+    connect(app, &QGuiApplication::screenRemoved, this,
+            &OverlayController::screenParametersDidChange);
+    connect(app, &QGuiApplication::primaryScreenChanged, this,
+            &OverlayController::screenParametersDidChange);
+    for (QScreen* screen : QGuiApplication::screens())
+        watchScreen(screen);
+}
+
+void OverlayController::watchScreen(QScreen* screen) {
+    connect(screen, &QScreen::geometryChanged, this, &OverlayController::screenParametersDidChange);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "OverlayFrameRenderer.h"
+#include "OverlayRenderConfiguration.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <optional>
+
+class FrameClock;
+class OverlaySettings;
+
+// The content of an overlay panel: transparent, takes no input, and draws the
+// overlay frame for the current time on each tick of its clock. Ticks come at
+// most 30 times a second, and only while the picture can change: with every
+// moving effect off the view draws once per change of settings or size and its
+// clock stops.
+class OverlayView : public QWidget {
+public:
+    static constexpr double minimumTickInterval = 1.0 / 30.0;
+
+    OverlayView(OverlaySettings& settings, FrameClock& clock, QWidget* parent = nullptr);
+
+    // Takes a snapshot and the time, and asks for a repaint of what changed.
+    void tick();
+
+    bool isClockRunning() const { return m_timer.isActive(); }
+    int paintedFrames() const { return m_paintedFrames; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void scheduleTick();
+
+    OverlaySettings& m_settings;
+    FrameClock& m_clock;
+    OverlayFrameRenderer m_renderer;
+    QTimer m_timer;
+    QElapsedTimer m_sinceTick;
+
+    // What the next paint draws, and what the screen shows now.
+    OverlayRenderConfiguration m_next;
+    double m_nextTime = 0;
+    std::optional<OverlayRenderConfiguration> m_shown;
+    double m_shownTime = 0;
+    QSize m_shownSize;
+    int m_paintedFrames = 0;
+};

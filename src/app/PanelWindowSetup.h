@@ -1,0 +1,22 @@
+#pragma once
+
+class QScreen;
+class QWidget;
+
+// What differs between windowing systems, in one place per platform: how a
+// panel becomes a borderless, click-through, never-activated window that
+// floats above everything, and what the application needs at launch.
+namespace PanelWindowSetup {
+
+// Before the application object exists (e.g. choose X11 over Wayland).
+void prepareProcess();
+// Once the application object exists (e.g. no Dock icon).
+void prepareApplication();
+// Flags and attributes of a fresh panel, before it is shown.
+void configurePanel(QWidget& panel, QScreen* screen);
+// Shows the panel above every other window, without activating anything.
+void orderFront(QWidget& panel);
+// The panel is about to close.
+void forgetPanel(QWidget& panel);
+
+} // namespace PanelWindowSetup

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <memory>
+
+// One running copy per user session. The first start takes a lock file and
+// listens on a local socket; a later start finds the lock taken, asks the
+// running copy to show itself and gives up. A lock left by a crashed run is
+// stale (its process is gone) and is taken over.
+class SingleInstance : public QObject {
+    Q_OBJECT
+
+public:
+    // directory: where the lock and the socket live (the user's runtime
+    // directory by default).
+    explicit SingleInstance(const QString& directory = QString(), QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // True when this process is now the one instance; false when another one
+    // runs (it has been asked to show itself).
+    bool claim();
+
+signals:
+    void activationRequested();
+
+private:
+    bool notifyRunningInstance() const;
+
+    QString m_directory;
+    std::unique_ptr<QLockFile> m_lock;
+    QLocalServer m_server;
+};

@@ -1,0 +1,92 @@
+#include "TrayIcon.h"
+
+#include "ContentView.h"
+#include "LaunchAtLogin.h"
+#include "MenuBarContentView.h"
+#include "OverlaySettings.h"
+#include "SymbolIcon.h"
+#include "TrayPanel.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QVBoxLayout>
+
+namespace {
+// A top-level window titled "Retro Glimmer" holding one control view.
+std::unique_ptr<QWidget> makeWindow(QWidget* content) {
+    auto window = std::make_unique<QWidget>();
+    window->setWindowTitle(QObject::tr("Retro Glimmer"));
+    auto* layout = new QVBoxLayout(window.get());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(content);
+    window->setFixedSize(content->sizeHint().expandedTo(content->minimumSize()));
+    return window;
+}
+
+void present(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+} // namespace
+
+TrayIcon::TrayIcon(OverlaySettings& settings, QObject* parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_panel(std::make_unique<TrayPanel>(settings)) {
+    m_icon.setIcon(SymbolIcon::icon(QStringLiteral("square.grid.3x3")));
+    m_icon.setToolTip(tr("Retro Glimmer"));
+
+    connect(m_menu.addAction(tr("Settings…")), &QAction::triggered, this,
+            &TrayIcon::openSettingsWindow);
+    QAction* launchAtLogin = m_menu.addAction(tr("Launch at login"));
+    launchAtLogin->setCheckable(true);
+    connect(&m_menu, &QMenu::aboutToShow, launchAtLogin,
+            [launchAtLogin] { launchAtLogin->setChecked(LaunchAtLogin::isEnabled()); });
+    connect(launchAtLogin, &QAction::toggled, this, [launchAtLogin](bool on) {
+        if (!LaunchAtLogin::setEnabled(on))
+            launchAtLogin->setChecked(LaunchAtLogin::isEnabled());
+    });
+    m_menu.addSeparator();
+    connect(m_menu.addAction(tr("Quit")), &QAction::triggered, qApp, &QCoreApplication::quit);
+    m_icon.setContextMenu(&m_menu);
+    connect(&m_icon, &QSystemTrayIcon::activated, this, &TrayIcon::onActivated);
+}
+
+TrayIcon::~TrayIcon() = default;
+
+void TrayIcon::show() {
+    // Qt docks the icon by itself should a tray appear later.
+    m_icon.show();
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        openStandaloneWindow();
+}
+
+void TrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason) {
+    if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
+        if (m_panel->isVisible())
+            m_panel->hide();
+        else
+            openPanel();
+    }
+}
+
+void TrayIcon::openPanel() {
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        openStandaloneWindow();
+        return;
+    }
+    m_panel->showNear(m_icon.geometry());
+}
+
+void TrayIcon::openStandaloneWindow() {
+    if (!m_standaloneWindow)
+        m_standaloneWindow = makeWindow(new MenuBarContentView(m_settings));
+    present(*m_standaloneWindow);
+}
+
+void TrayIcon::openSettingsWindow() {
+    if (!m_settingsWindow)
+        m_settingsWindow = makeWindow(new ContentView(m_settings));
+    present(*m_settingsWindow);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QMenu>
+#include <QPointer>
+#include <QSystemTrayIcon>
+#include <QWidget>
+#include <memory>
+
+class OverlaySettings;
+class TrayPanel;
+
+// The program's one permanent piece of interface: the grid symbol in the tray.
+// A click opens the control panel next to it; its menu offers the settings
+// window, launch at login and quitting.
+class TrayIcon : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TrayIcon(OverlaySettings& settings, QObject* parent = nullptr);
+    ~TrayIcon() override;
+
+    // Shows the icon; without a tray to dock in, opens the controls as an
+    // ordinary window so the program stays usable.
+    void show();
+
+    QSystemTrayIcon& icon() { return m_icon; }
+
+public slots:
+    // Opens the control panel next to the icon (or as a window without a tray).
+    void openPanel();
+    void openSettingsWindow();
+
+private:
+    void onActivated(QSystemTrayIcon::ActivationReason reason);
+    void openStandaloneWindow();
+
+    OverlaySettings& m_settings;
+    QSystemTrayIcon m_icon;
+    QMenu m_menu;
+    std::unique_ptr<TrayPanel> m_panel;
+    std::unique_ptr<QWidget> m_settingsWindow;
+    std::unique_ptr<QWidget> m_standaloneWindow;
+};

@@ -1,0 +1,153 @@
+#include "OverlayController.h"
+#include "InMemoryPreferenceStore.h"
+#include "ManualFrameClock.h"
+#include "OverlaySettings.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QSet>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+namespace {
+// A controller over fresh settings whose screen list the test controls and
+// whose reads of that list are counted (each read is one rebuild).
+struct Fixture {
+    OverlaySettings settings{std::make_unique<InMemoryPreferenceStore>()};
+    ManualFrameClock clock;
+    QList<QScreen*> screens = QGuiApplication::screens();
+    int screenReads = 0;
+    OverlayController controller{settings, clock, [this] {
+                                     ++screenReads;
+                                     return screens;
+                                 }};
+
+    Fixture() {
+        settings.setVisibilityRequestHandler([this](bool v) { controller.setVisible(v); });
+    }
+};
+
+void runQueue() {
+    QCoreApplication::processEvents();
+}
+} // namespace
+
+TEST(OverlayController, TheTestPlatformHasTwoScreens) {
+    ASSERT_EQ(QGuiApplication::screens().size(), 2);
+}
+
+TEST(OverlayController, NothingHappensUntilTheQueueRuns) {
+    Fixture f;
+    f.controller.setVisible(true);
+    EXPECT_EQ(f.controller.pendingVisibility(), std::optional<bool>(true));
+    EXPECT_TRUE(f.controller.windows().empty());
+    runQueue();
+    EXPECT_FALSE(f.controller.pendingVisibility().has_value());
+    EXPECT_EQ(f.controller.windows().size(), 2u);
+}
+
+TEST(OverlayController, RequestsInOneTurnCollapseToTheLastValue) {
+    Fixture f;
+    // True then false from hidden: nothing is ever built.
+    f.controller.setVisible(true);
+    f.controller.setVisible(false);
+    runQueue();
+    EXPECT_EQ(f.screenReads, 0);
+    EXPECT_TRUE(f.controller.windows().empty());
+
+    // False then true from shown: one rebuild.
+    f.controller.setVisible(true);
+    runQueue();
+    ASSERT_EQ(f.screenReads, 1);
+    f.controller.setVisible(false);
+    f.controller.setVisible(true);
+    runQueue();
+    EXPECT_EQ(f.screenReads, 2);
+    EXPECT_EQ(f.controller.windows().size(), 2u);
+    EXPECT_FALSE(f.controller.pendingVisibility().has_value());
+}
+
+TEST(OverlayController, SwitchingOnWhileOnRebuildsEveryPanel) {
+    Fixture f;
+    f.settings.setIsEnabled(true);
+    runQueue();
+    std::vector<QPointer<QWidget>> old;
+    for (const auto& [screen, panel] : f.controller.windows())
+        old.emplace_back(panel.get());
+    f.settings.setIsEnabled(true);
+    runQueue();
+    EXPECT_EQ(f.controller.windows().size(), 2u);
+    for (const QPointer<QWidget>& panel : old)
+        EXPECT_TRUE(panel.isNull()) << "an old panel survived the rebuild";
+    f.settings.setIsEnabled(false);
+    runQueue();
+    EXPECT_TRUE(f.controller.windows().empty());
+}
+
+TEST(OverlayController, ScreenListIsReadWhenTheRequestIsCarriedOut) {
+    Fixture f;
+    f.screens = {};
+    f.controller.setVisible(true);
+    f.screens = {QGuiApplication::screens().at(1)};
+    runQueue();
+    ASSERT_EQ(f.controller.windows().size(), 1u);
+    EXPECT_EQ(f.controller.windows().begin()->first, QGuiApplication::screens().at(1));
+}
+
+TEST(OverlayController, NoScreenMeansShownWithNoPanels) {
+    Fixture f;
+    f.screens = {};
+    f.controller.setVisible(true);
+    runQueue();
+    EXPECT_EQ(f.screenReads, 1);
+    EXPECT_TRUE(f.controller.windows().empty());
+    // A screen listed twice still gets one panel.
+    f.screens = {QGuiApplication::screens().at(0), QGuiApplication::screens().at(0)};
+    f.controller.setVisible(true);
+    runQueue();
+    EXPECT_EQ(f.controller.windows().size(), 1u);
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), 1);
+}
+
+TEST(OverlayController, ScreenChangesRebuildOnlyWhileTheOverlayIsOn) {
+    Fixture f;
+    f.controller.screenParametersDidChange();
+    EXPECT_FALSE(f.controller.pendingVisibility().has_value());
+    runQueue();
+    EXPECT_EQ(f.screenReads, 0);
+
+    f.settings.setIsEnabled(true);
+    runQueue();
+    f.screens.removeLast();
+    f.controller.screenParametersDidChange();
+    f.controller.screenParametersDidChange();
+    runQueue();
+    EXPECT_EQ(f.screenReads, 2);
+    EXPECT_EQ(f.controller.windows().size(), 1u);
+}
+
+TEST(OverlayController, EachPanelCoversItsOwnScreenAndLetsClicksThrough) {
+    Fixture f;
+    f.controller.setVisible(true);
+    runQueue();
+    ASSERT_EQ(f.controller.windows().size(), 2u);
+    for (const auto& [screen, panel] : f.controller.windows()) {
+        EXPECT_EQ(panel->geometry(), screen->geometry()) << screen->name().toStdString();
+        EXPECT_EQ(panel->windowHandle()->screen(), screen);
+        EXPECT_TRUE(panel->windowFlags().testFlag(Qt::WindowTransparentForInput));
+        EXPECT_TRUE(panel->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+        EXPECT_TRUE(panel->testAttribute(Qt::WA_TranslucentBackground));
+        EXPECT_TRUE(panel->isVisible());
+    }
+}
+
+TEST(OverlayController, QueuedRequestOutlivingTheControllerDoesNothing) {
+    auto f = std::make_unique<Fixture>();
+    f->controller.setVisible(true);
+    f.reset();
+    runQueue();
+    EXPECT_TRUE(QGuiApplication::topLevelWindows().isEmpty());
+}

@@ -1,0 +1,170 @@
+# Shared helpers for the end-to-end tests: a private X server with a
+# compositor, a window manager and a tray, and ways to look at the screen.
+# Every process started here is ended by PID when the test exits.
+set -euo pipefail
+
+E2E_PIDS=()
+E2E_TMP=$(mktemp -d)
+e2e_cleanup() {
+    local pid
+    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+        pid=${E2E_PIDS[i]}
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${E2E_PIDS[@]}"; do
+        for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+        kill -9 "$pid" 2>/dev/null || true
+    done
+    rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+pass() { echo "ok: $*"; }
+
+# Waits up to $1 seconds for the command in the other arguments to succeed.
+wait_for() {
+    local seconds=$1; shift
+    local tries=$((seconds * 10))
+    for _ in $(seq "$tries"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+    return 1
+}
+
+# start_x WIDTHxHEIGHT: a private Xvfb on a free display, picom and openbox.
+start_x() {
+    local size=${1:-1920x1080}
+    local fifo="$E2E_TMP/displayfd"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$fifo" 2>"$E2E_TMP/xvfb.log" &
+    E2E_PIDS+=($!)
+    local display
+    read -r -t 20 display <"$fifo" || fail "Xvfb did not start"
+    export DISPLAY=":$display"
+    export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+    mkdir -m 0700 -p "$XDG_RUNTIME_DIR"
+    export XDG_CONFIG_HOME="$E2E_TMP/config"
+    mkdir -p "$XDG_CONFIG_HOME"
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+    picom --backend xrender --config /dev/null >"$E2E_TMP/picom.log" 2>&1 &
+    E2E_PIDS+=($!)
+    openbox >"$E2E_TMP/openbox.log" 2>&1 &
+    E2E_PIDS+=($!)
+    wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
+    sleep 0.5
+}
+
+start_tray() {
+    trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel \
+        --height 28 --SetDockType true >"$E2E_TMP/trayer.log" 2>&1 &
+    E2E_PIDS+=($!)
+    wait_for 10 sh -c "xwininfo -root -tree | grep -q '\"panel\"'" || fail "trayer did not start"
+}
+
+# start_solid COLOR X Y W H [fullscreen]: a plain window; its output (clicks)
+# goes to $E2E_TMP/solid-N.log. Sets SOLID_LOG.
+E2E_SOLIDS=0
+start_solid() {
+    E2E_SOLIDS=$((E2E_SOLIDS + 1))
+    SOLID_LOG="$E2E_TMP/solid-$E2E_SOLIDS.log"
+    "$E2E_SOLID" "$@" >"$SOLID_LOG" 2>&1 &
+    E2E_PIDS+=($!)
+    wait_for 10 grep -q shown "$SOLID_LOG" || fail "solid window did not show"
+    sleep 0.5
+}
+
+# start_driver: the program's start-up with a command line on a fifo.
+start_driver() {
+    mkfifo "$E2E_TMP/driver.in"
+    "$E2E_DRIVER" <"$E2E_TMP/driver.in" >"$E2E_TMP/driver.out" 2>"$E2E_TMP/driver.err" &
+    E2E_PIDS+=($!)
+    DRIVER_PID=$!
+    exec 4>"$E2E_TMP/driver.in"
+    wait_for 20 grep -q ready "$E2E_TMP/driver.out" || fail "driver did not start: $(cat "$E2E_TMP/driver.err")"
+}
+
+driver() { echo "$*" >&4; }
+
+# panels: the number of overlay panels the driver reports; their geometry
+# lines are left in $E2E_TMP/panels.
+panels() {
+    local before
+    before=$(wc -l <"$E2E_TMP/driver.out")
+    driver panels
+    wait_for 5 sh -c "tail -n +$((before + 1)) '$E2E_TMP/driver.out' | grep -q '^panels '"
+    tail -n +$((before + 1)) "$E2E_TMP/driver.out" | grep '^panel ' | sort >"$E2E_TMP/panels" || true
+    tail -n +$((before + 1)) "$E2E_TMP/driver.out" | grep '^panels ' | head -1 | cut -d' ' -f2
+}
+
+# Overlay windows as the X server sees them (override-redirect, by title).
+x_overlay_windows() {
+    xwininfo -root -children 2>/dev/null | grep -c '"Retro Glimmer overlay' || true
+}
+
+screenshot() { import -window root "$1"; }
+
+# pixel FILE X Y: "R G B" of one pixel.
+pixel() {
+    convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- |
+        sed -n '2s/.*(\([0-9.]*\),\([0-9.]*\),\([0-9.]*\).*/\1 \2 \3/p' | cut -d. -f1 | tr -d ,
+}
+
+# rgba FILE X Y: "R G B A" of one pixel of a PNG with alpha.
+rgba() {
+    convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- |
+        sed -n '2s/^[^(]*(\([^)]*\)).*/\1/p' | tr ',' ' '
+}
+
+# close_to "R G B" "R G B" TOLERANCE
+close_to() {
+    local a=($1) b=($2) tolerance=$3
+    for i in 0 1 2; do
+        local d=$((a[i] - b[i]))
+        ((d < 0)) && d=$((-d))
+        ((d <= tolerance)) || return 1
+    done
+}
+
+write_settings() {
+    mkdir -p "$XDG_CONFIG_HOME/retroglimmer"
+    { echo "[General]"; for kv in "$@"; do echo "overlay.$kv"; done; } \
+        >"$XDG_CONFIG_HOME/retroglimmer/retroglimmer.conf"
+}
+
+# start_program: the real program, as a person starts it. Sets PROGRAM_PID.
+start_program() {
+    "$E2E_PROGRAM" >"$E2E_TMP/program.out" 2>"$E2E_TMP/program.err" &
+    PROGRAM_PID=$!
+    E2E_PIDS+=($PROGRAM_PID)
+}
+
+# Absolute geometry "X Y W H" of a window id.
+window_geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+        /^  Width/{w=$NF} /^  Height/{h=$NF} END{print x, y, w, h}'
+}
+
+# The docked tray icon's window, embedded somewhere below the tray's window.
+tray_icon_window() {
+    local tray icon
+    tray=$(xwininfo -root -tree | grep '"panel"' | head -1 | awk '{print $1}')
+    [[ -n "$tray" ]] || return 1
+    icon=$(xwininfo -id "$tray" -tree | awk '/"Retro Glimmer"/{print $1}' | head -1)
+    [[ -n "$icon" ]] && echo "$icon"
+}
+
+# Clicks the middle of the docked tray icon.
+click_tray_icon() {
+    local icon
+    icon=$(tray_icon_window) || fail "no docked tray icon"
+    read -r x y w h <<<"$(window_geometry "$icon")"
+    xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
+}
+
+# The mapped control panel popup ("Retro Glimmer", 342x592), or nothing.
+panel_window() {
+    xwininfo -root -children | awk '/"Retro Glimmer": .*342x592/{print $1}' | head -1
+}
+
+setting() {
+    sed -n "s/^overlay\.$1=//p" "$XDG_CONFIG_HOME/retroglimmer/retroglimmer.conf"
+}

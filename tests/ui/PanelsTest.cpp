@@ -15,8 +15,10 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -51,6 +53,30 @@ TEST(MenuBarContentView, KeepsItsFixedSizesAndFitsTheButtonsInsideTheFrame) {
     }
     EXPECT_LT(inside(view.resetButton(), &view).right(), inside(view.quitButton(), &view).left());
     EXPECT_EQ(inside(view.quitButton(), &view).right(), 340 - 16 - 1);
+}
+
+TEST(MenuBarContentView, TheWheelScrollsTheListUnlessASliderHasFocus) {
+    TestSettings t;
+    MenuBarContentView view(*t.settings);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    SteppedSlider* slider = view.settingsView()->row(Number::gridOpacity)->slider();
+    const auto wheel = [&] {
+        const QPointF at = slider->rect().center();
+        QWheelEvent event(at, slider->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        // As if from the window system (notify keeps the flag, sendEvent would clear
+        // it): only such wheel events travel on to the parents.
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        qApp->notify(slider, &event);
+    };
+    wheel();
+    EXPECT_EQ(t.settings->gridOpacity(), 0.3);
+    EXPECT_GT(view.listArea()->verticalScrollBar()->value(), 0);
+
+    slider->setFocus();
+    wheel();
+    EXPECT_NE(t.settings->gridOpacity(), 0.3);
 }
 
 TEST(MenuBarContentView, ResetWithTheOverlayOnRestoresEveryControl) {

@@ -1,17 +1,16 @@
 #include "FilterSettingsView.h"
 #include "MenuBarContentView.h"
+#include "QtPrinters.h"
 #include "SwitchToggle.h"
 #include "SymbolButton.h"
 #include "SymbolIcon.h"
 #include "SymbolLabel.h"
 #include "TestSettings.h"
 
-#include "QtPrinters.h"
 #include <QApplication>
 #include <QImage>
 #include <QPalette>
 #include <QTest>
-
 #include <cstdlib>
 #include <gtest/gtest.h>
 

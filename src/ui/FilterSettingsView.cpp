@@ -1,6 +1,7 @@
 #include "FilterSettingsView.h"
 
 #include "Divider.h"
+#include "PanelFonts.h"
 #include "SettingSlider.h"
 #include "SteppedSlider.h"
 #include "SwitchToggle.h"
@@ -116,14 +117,9 @@ QWidget* FilterSettingsView::makeHeader() {
     auto* header = new QWidget;
     header->setObjectName(QStringLiteral("header"));
     auto* title = new QLabel(tr("Retro Glimmer"));
-    QFont titleFont = font();
-    titleFont.setPointSizeF(font().pointSizeF() * 1.4);
-    titleFont.setWeight(QFont::DemiBold);
-    title->setFont(titleFont);
+    title->setFont(PanelFonts::title(font()));
     auto* tagline = new QLabel(tr("CRT overlay for videos, browsers, and local players."));
-    QFont taglineFont = font();
-    taglineFont.setPointSizeF(font().pointSizeF() * 0.95);
-    tagline->setFont(taglineFont);
+    tagline->setFont(PanelFonts::subheadline(font()));
     tagline->setForegroundRole(QPalette::PlaceholderText);
     tagline->setWordWrap(true);
 

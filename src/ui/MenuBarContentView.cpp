@@ -53,7 +53,7 @@ MenuBarContentView::MenuBarContentView(OverlaySettings& settings, QWidget* paren
     // sizes; the paddings above and below and the spacing give way in proportion.
     const int buttonHeight = std::max(m_reset->sizeHint().height(), m_quit->sizeHint().height());
     const int slack =
-        fixedFrame.height() - listAreaSize.height() - divider->sizeHint().height() - buttonHeight;
+        fixedFrame.height() - listAreaSize.height() - divider->minimumHeight() - buttonHeight;
     const int full = 2 * kPadding + 2 * kSpacing;
     const int spacing = slack >= full ? kSpacing : std::max(0, slack * kSpacing / full);
     const int top = slack >= full ? kPadding : std::max(0, (slack - 2 * spacing) / 2);

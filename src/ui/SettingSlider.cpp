@@ -1,31 +1,12 @@
 #include "SettingSlider.h"
 
+#include "PanelFonts.h"
 #include "SteppedSlider.h"
 #include "SymbolLabel.h"
 
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-
-namespace {
-// A caption-size font whose digits all have the same width, so the value text
-// does not jitter while the thumb moves.
-QFont captionFont(const QFont& base) {
-    QFont font = base;
-    font.setPointSizeF(base.pointSizeF() * 0.85);
-    const QFontMetricsF metrics(font);
-    const qreal zero = metrics.horizontalAdvance(QLatin1Char('0'));
-    for (char digit = '1'; digit <= '9'; ++digit) {
-        if (!qFuzzyCompare(metrics.horizontalAdvance(QLatin1Char(digit)), zero)) {
-            QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-            fixed.setPointSizeF(font.pointSizeF());
-            return fixed;
-        }
-    }
-    return font;
-}
-} // namespace
 
 SettingSlider::SettingSlider(const QString& title, const QString& systemImage, double lower,
                              double upper, double step, QWidget* parent)
@@ -36,7 +17,7 @@ SettingSlider::SettingSlider(const QString& title, const QString& systemImage, d
     , m_slider(new SteppedSlider(lower, upper, step)) {
     m_title->setTextFormat(Qt::PlainText);
     m_value->setTextFormat(Qt::PlainText);
-    m_value->setFont(captionFont(font()));
+    m_value->setFont(PanelFonts::caption(font()));
     m_value->setForegroundRole(QPalette::PlaceholderText);
     m_value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_slider->setAccessibleName(title);

@@ -1,5 +1,6 @@
 #include "FilterSettingsView.h"
 #include "MenuBarContentView.h"
+#include "QtPrinters.h"
 #include "SettingSlider.h"
 #include "SteppedSlider.h"
 #include "SwitchToggle.h"
@@ -7,13 +8,11 @@
 #include "TestSettings.h"
 #include "TrayPanel.h"
 
-#include "QtPrinters.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,14 +1,16 @@
 #include "FilterSettingsView.h"
+#include "MenuBarContentView.h"
+#include "QtPrinters.h"
+#include "SwitchToggle.h"
+#include "SymbolButton.h"
 #include "SymbolIcon.h"
 #include "SymbolLabel.h"
 #include "TestSettings.h"
 
-#include "QtPrinters.h"
 #include <QApplication>
 #include <QImage>
 #include <QPalette>
 #include <QTest>
-
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -72,15 +74,27 @@ TEST(Symbols, EveryNamedSymbolIsDrawnAndTakesTheRequestedColour) {
 
 TEST(Symbols, FollowThePaletteWhenItChanges) {
     TestSettings t;
+    MenuBarContentView panel(*t.settings);
     FilterSettingsView view(*t.settings, true);
     view.show();
+    panel.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
     const QList<SymbolLabel*> labels = view.findChildren<SymbolLabel*>();
     ASSERT_EQ(labels.size(), 13);
+    // The symbols drawn into the switch and the buttons rather than into labels.
+    const auto others = [&] {
+        return std::vector<QColor>{
+            coverage(view.enableSwitch()->icon()).second,
+            coverage(panel.resetButton()->icon()).second,
+            coverage(panel.quitButton()->icon()).second,
+        };
+    };
     const QPalette original = QApplication::palette();
 
     QPalette dark = original;
     dark.setColor(QPalette::WindowText, QColor(240, 240, 240));
+    dark.setColor(QPalette::ButtonText, QColor(240, 240, 240));
     dark.setColor(QPalette::Window, QColor(30, 30, 30));
     QApplication::setPalette(dark);
     // Windows learn of a new application palette through the event queue.
@@ -88,6 +102,8 @@ TEST(Symbols, FollowThePaletteWhenItChanges) {
     for (const SymbolLabel* label : labels)
         EXPECT_TRUE(sameColour(symbolColour(*label), QColor(240, 240, 240)))
             << label->symbol().toStdString();
+    for (const QColor& colour : others())
+        EXPECT_TRUE(sameColour(colour, QColor(240, 240, 240)));
 
     QPalette light = original;
     light.setColor(QPalette::WindowText, QColor(20, 20, 20));

@@ -1,5 +1,4 @@
 #include "ValueText.h"
-
 #include "QtPrinters.h"
 
 #include <gtest/gtest.h>

@@ -63,6 +63,10 @@ void TrayPanel::showNear(const QRect& trayIconGeometry) {
     show();
     raise();
     activateWindow();
+    // Keyboard use starts at the first control (the switch) at every opening.
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
+    focusNextChild();
 }
 
 void TrayPanel::keyPressEvent(QKeyEvent* event) {

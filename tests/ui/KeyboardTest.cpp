@@ -39,8 +39,8 @@ struct OpenPanel {
 } // namespace
 
 TEST(Keyboard, TabVisitsEveryControlTopToBottomByItsAccessibleName) {
+    // Opening the panel puts the focus on its first control.
     OpenPanel open;
-    QTest::keyClick(&open.panel, Qt::Key_Tab);
     QScrollBar* scroll = open.panel.content()->listArea()->verticalScrollBar();
     for (const char* name : kOrder) {
         QWidget* focus = QApplication::focusWidget();

@@ -16,15 +16,6 @@ float unit(double value) {
     return std::isnan(value) ? 0.0f : static_cast<float>(std::clamp(value, 0.0, 1.0));
 }
 
-QGradientStops toStops(const std::vector<GradientStop>& stops) {
-    QGradientStops result;
-    result.reserve(static_cast<qsizetype>(stops.size()));
-    for (const GradientStop& stop : stops)
-        result.append(
-            {std::clamp(stop.location, 0.0, 1.0), QPainterDrawingContext::toColor(stop.color)});
-    return result;
-}
-
 // Images and pixmaps report their size in device pixels, widgets in logical units.
 QSize devicePixelSize(const QPaintDevice& device) {
     if (device.devType() == QInternal::Image || device.devType() == QInternal::Pixmap)
@@ -45,6 +36,14 @@ QPainterDrawingContext::QPainterDrawingContext(QPainter& painter)
 QColor QPainterDrawingContext::toColor(const DrawingColor& color) {
     return QColor::fromRgbF(unit(color.red), unit(color.green), unit(color.blue),
                             unit(color.opacity));
+}
+
+QGradientStops QPainterDrawingContext::toStops(const std::vector<GradientStop>& stops) {
+    QGradientStops result;
+    result.reserve(static_cast<qsizetype>(stops.size()));
+    for (const GradientStop& stop : stops)
+        result.append({std::clamp(stop.location, 0.0, 1.0), toColor(stop.color)});
+    return result;
 }
 
 QBrush QPainterDrawingContext::toBrush(const Shading& shading) {
@@ -97,7 +96,10 @@ QPainterPath QPainterDrawingContext::strokeOutline(const QPainterPath& path, dou
 void QPainterDrawingContext::fill(const DrawingPath& path, const Shading& shading) {
     switch (path.shape()) {
     case DrawingPath::Shape::rectangle:
-        m_painter.fillRect(path.rect().normalized(), toBrush(shading));
+        if (shading.kind() == Shading::Kind::color)
+            m_painter.fillRect(path.rect().normalized(), toColor(shading.solidColor()));
+        else
+            m_painter.fillRect(path.rect().normalized(), toBrush(shading));
         break;
     case DrawingPath::Shape::ellipse:
         m_painter.setBrush(toBrush(shading));
@@ -109,10 +111,45 @@ void QPainterDrawingContext::fill(const DrawingPath& path, const Shading& shadin
     }
 }
 
+int QPainterDrawingContext::rectangleOutline(RectangleOutline& outline, const QRectF& rect,
+                                             double lineWidth) {
+    const double half = lineWidth / 2;
+    const QRectF outer = rect.normalized().adjusted(-half, -half, half, half);
+    outline = {outer.topLeft(), outer.topRight(), outer.bottomRight(), outer.bottomLeft(),
+               outer.topLeft()};
+    if (!(rect.width() > lineWidth && rect.height() > lineWidth))
+        return 4;
+    // The hole, run the other way and joined to the outside by a slit whose two
+    // edges cancel.
+    const QRectF inner = rect.normalized().adjusted(half, half, -half, -half);
+    outline[5] = inner.topLeft();
+    outline[6] = inner.bottomLeft();
+    outline[7] = inner.bottomRight();
+    outline[8] = inner.topRight();
+    outline[9] = inner.topLeft();
+    return 10;
+}
+
+void QPainterDrawingContext::fillRectangleOutline(QPainter& painter, const QRectF& rect,
+                                                  double lineWidth, const QBrush& brush) {
+    RectangleOutline outline;
+    const int points = rectangleOutline(outline, rect, lineWidth);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(brush);
+    painter.drawPolygon(outline.data(), points, Qt::OddEvenFill);
+    painter.setBrush(Qt::NoBrush);
+}
+
 void QPainterDrawingContext::stroke(const DrawingPath& path, const Shading& shading,
                                     double lineWidth) {
     if (path.isEmpty() || !(lineWidth > 0))
         return;
+    if (path.shape() == DrawingPath::Shape::rectangle) {
+        // The exact ring; the general stroker overlaps itself at the corners,
+        // which the rasteriser then counts twice.
+        fillRectangleOutline(m_painter, path.rect(), lineWidth, toBrush(shading));
+        return;
+    }
     m_painter.fillPath(strokeOutline(toPainterPath(path), lineWidth), toBrush(shading));
 }
 

@@ -4,7 +4,9 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QGradient>
 #include <QPainterPath>
+#include <array>
 
 class QPainter;
 
@@ -22,9 +24,17 @@ public:
                        double blurRadius) override;
 
     static QColor toColor(const DrawingColor& color);
+    static QGradientStops toStops(const std::vector<GradientStop>& stops);
     static QBrush toBrush(const Shading& shading);
     static QPainterPath toPainterPath(const DrawingPath& path);
     static QPainterPath strokeOutline(const QPainterPath& path, double lineWidth);
+    // The band a stroke of lineWidth paints along a rectangle's edges, with
+    // mitred corners, as one polygon for the odd-even rule; returns how many of
+    // the points it uses.
+    using RectangleOutline = std::array<QPointF, 10>;
+    static int rectangleOutline(RectangleOutline& outline, const QRectF& rect, double lineWidth);
+    static void fillRectangleOutline(QPainter& painter, const QRectF& rect, double lineWidth,
+                                     const QBrush& brush);
 
 private:
     QPainter& m_painter;

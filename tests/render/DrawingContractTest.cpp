@@ -52,19 +52,6 @@ TEST(QPainterDrawingContext, StrokesFlatEndedLinesCoveringEachPixelOnce) {
     EXPECT_EQ(qAlpha(image.pixel(5, 3)), 0);
 }
 
-TEST(QPainterDrawingContext, DrawsInLogicalPointsAtAnyPixelRatio) {
-    QImage image = transparentImage({20, 20}, 2);
-    {
-        QPainter painter(&image);
-        QPainterDrawingContext context(painter);
-        context.fill(DrawingPath::rectangle({2, 3, 4, 5}), Shading::color(DrawingColor::white()));
-    }
-    EXPECT_EQ(image.pixel(4, 6), qRgba(255, 255, 255, 255));
-    EXPECT_EQ(image.pixel(11, 15), qRgba(255, 255, 255, 255));
-    EXPECT_EQ(qAlpha(image.pixel(3, 6)), 0);
-    EXPECT_EQ(qAlpha(image.pixel(12, 16)), 0);
-}
-
 TEST(QPainterDrawingContext, BlursOnlyWhatIsStrokedThroughTheCopy) {
     QImage image = transparentImage({40, 40}, 1);
     {

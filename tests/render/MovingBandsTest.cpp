@@ -107,20 +107,4 @@ TEST(MovingBands, DriftSwaysAtMost22PointsWithFaintFillAndOutline) {
     }
 }
 
-TEST(MovingBands, RollingBandIsLightAboveAndDarkBelow) {
-    RecordingDrawingContext context;
-    drawRollingBand(context, 1920, 1080, bands(0.5), 77.7);
-    const auto& op = context.operations().at(0);
-    const QRectF rect = op.path.rect();
-    EXPECT_EQ(rect.left(), 0);
-    EXPECT_EQ(rect.width(), 1920);
-    ASSERT_EQ(op.shading.kind(), Shading::Kind::linearGradient);
-    EXPECT_EQ(op.shading.startPoint(), QPointF(0, rect.top()));
-    EXPECT_EQ(op.shading.endPoint(), QPointF(0, rect.bottom()));
-    EXPECT_EQ(op.shading.stops(),
-              (std::vector<GradientStop>{{DrawingColor::clear(), 0},
-                                         {DrawingColor::white().withOpacity(0.05), 0.42},
-                                         {DrawingColor::black().withOpacity(0.06), 0.58},
-                                         {DrawingColor::clear(), 1.0}}));
-}
 } // namespace

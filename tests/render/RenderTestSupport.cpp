@@ -68,18 +68,21 @@ QImage renderReference(QSizeF size, const OverlayRenderConfiguration& snapshot, 
     return image;
 }
 
-int maximumChannelDifference(const QImage& a, const QImage& b, int margin) {
+int maximumChannelDifference(const QImage& a, const QImage& b, QPoint* worstAt) {
     if (a.size() != b.size() || a.format() != b.format())
         return 256;
     int worst = 0;
     for (int y = 0; y < a.height(); ++y) {
         const auto* rowA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
         const auto* rowB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-        for (int x = margin; x < a.width() - margin; ++x) {
-            worst = std::max({worst, std::abs(qRed(rowA[x]) - qRed(rowB[x])),
-                              std::abs(qGreen(rowA[x]) - qGreen(rowB[x])),
-                              std::abs(qBlue(rowA[x]) - qBlue(rowB[x])),
-                              std::abs(qAlpha(rowA[x]) - qAlpha(rowB[x]))});
+        for (int x = 0; x < a.width(); ++x) {
+            const int difference = std::max({std::abs(qRed(rowA[x]) - qRed(rowB[x])),
+                                             std::abs(qGreen(rowA[x]) - qGreen(rowB[x])),
+                                             std::abs(qBlue(rowA[x]) - qBlue(rowB[x])),
+                                             std::abs(qAlpha(rowA[x]) - qAlpha(rowB[x]))});
+            if (difference > worst && worstAt)
+                *worstAt = QPoint(x, y);
+            worst = std::max(worst, difference);
         }
     }
     return worst;

@@ -24,8 +24,8 @@ QImage renderReference(QSizeF size, const OverlayRenderConfiguration& snapshot, 
 
 QImage transparentImage(QSize pixels, double devicePixelRatio);
 
-// Largest difference of any channel, ignoring columns within `margin` pixels of
-// the left and right edges.
-int maximumChannelDifference(const QImage& a, const QImage& b, int margin = 0);
+// Largest difference of any channel (256 for images of different sizes), and
+// where it is.
+int maximumChannelDifference(const QImage& a, const QImage& b, QPoint* worstAt = nullptr);
 
 } // namespace RenderTestSupport

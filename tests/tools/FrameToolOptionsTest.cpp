@@ -74,11 +74,8 @@ TEST(FrameToolOptions, RejectsBadValuesNamingThem) {
     for (const std::string time : {"nan", "inf", "1s", "", "--output"})
         expectError({"--size", "8x8", "--time", time, "--output", "f.png"}, {"--time"});
     expectError(with({"--set", "gridSize"}), {"gridSize", "NAME=VALUE"});
-    expectError(with({"--set", "=3"}), {"=3"});
     expectError(with({"--set", "isEnabled=1"}), {"isEnabled"});
-    expectError(with({"--set", "GridSize=1"}), {"GridSize"});
     expectError(with({"--set", "gridOpacity=half"}), {"gridOpacity", "half"});
-    expectError(with({"--set", "gridOpacity=inf"}), {"gridOpacity", "inf"});
     expectError(with({"--set", "flickerMode=Soft"}), {"flickerMode", "Soft"});
 }
 } // namespace

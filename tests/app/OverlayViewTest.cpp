@@ -100,9 +100,10 @@ TEST(OverlayView, DrawsWhatTheReferenceRendererDraws) {
         f.clock.time += 0.37;
         f.view.tick();
         QCoreApplication::processEvents();
-        const QImage shown = f.view.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage shown =
+            f.view.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
         const QImage expected = referenceFrame(f.settings, f.view.size(), f.clock.time)
-                                    .convertToFormat(QImage::Format_ARGB32);
+                                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
         EXPECT_LE(largestChannelDifference(shown, expected), 2) << "step " << step;
     }
 }

@@ -100,6 +100,12 @@ x_overlay_windows() {
     xwininfo -root -children 2>/dev/null | grep -c '"Retro Glimmer overlay' || true
 }
 
+# Waits until the X server shows exactly N overlay windows.
+wait_overlay_windows() {
+    local n=$1
+    wait_for 10 sh -c "[ \"\$(xwininfo -root -children | grep -c '\"Retro Glimmer overlay')\" = $n ]"
+}
+
 screenshot() { import -window root "$1"; }
 
 # pixel FILE X Y: "R G B" of one pixel.

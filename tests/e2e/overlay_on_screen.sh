@@ -18,7 +18,7 @@ start_driver
 pass "no panel at start"
 
 driver on
-wait_for 10 sh -c '[ "$(xwininfo -root -children | grep -c "\"Retro Glimmer overlay")" = 1 ]' ||
+wait_overlay_windows 1 ||
     fail "no overlay window after switching on"
 [[ $(panels) == 1 ]] || fail "expected one panel"
 grep -q "panel 0 0 1280 720" "$E2E_TMP/panels" || fail "panel geometry: $(cat "$E2E_TMP/panels")"
@@ -62,8 +62,16 @@ xdotool mousemove 640 360 click 1
 wait_for 5 grep -q "click 640 360" "$FULL_LOG" || fail "click did not reach the full-screen window"
 pass "overlay stays above a full-screen window mapped later"
 
+# Raising a managed window does not put it above the overlay either.
+xdotool search --name '^e2e-solid$' | while read -r id; do xdotool windowraise "$id"; done
+sleep 1
+screenshot "$E2E_TMP/raised.png"
+close_to "$(pixel "$E2E_TMP/raised.png" 400 300)" "$actual" 3 ||
+    fail "a raised window covers the overlay ($(pixel "$E2E_TMP/raised.png" 400 300))"
+pass "overlay stays above a window raised later"
+
 driver off
-wait_for 10 sh -c '[ "$(xwininfo -root -children | grep -c "\"Retro Glimmer overlay")" = 0 ]' ||
+wait_overlay_windows 0 ||
     fail "overlay window still mapped after switching off"
 [[ $(panels) == 0 ]] || fail "panels left after switching off"
 pass "switching off removes every panel"

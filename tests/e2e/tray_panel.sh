@@ -18,7 +18,7 @@ pass "tray click opens the control panel at $px,$py"
 
 # Keyboard focus starts on the switch.
 xdotool key space
-wait_for 5 sh -c '[ "$(xwininfo -root -children | grep -c "\"Retro Glimmer overlay")" = 1 ]' ||
+wait_overlay_windows 1 ||
     fail "switching on showed no overlay window"
 wait_for 5 sh -c "grep -q '^overlay.isEnabled=true' '$XDG_CONFIG_HOME/retroglimmer/retroglimmer.conf'" ||
     fail "isEnabled=true was not written"
@@ -35,7 +35,7 @@ pass "slider writes its setting"
 
 # "Reset" sits at the bottom left of the panel.
 xdotool mousemove $((px + 57)) $((py + 565)) click 1
-wait_for 5 sh -c '[ "$(xwininfo -root -children | grep -c "\"Retro Glimmer overlay")" = 0 ]' ||
+wait_overlay_windows 0 ||
     fail "Reset left the overlay on"
 wait_for 5 sh -c "[ \"\$(sed -n 's/^overlay.gridSize=//p' '$XDG_CONFIG_HOME/retroglimmer/retroglimmer.conf')\" = 4 ]" ||
     fail "Reset did not restore gridSize"
@@ -53,7 +53,7 @@ xdotool key Tab Right Right
 wait_for 5 sh -c "[ \"\$(sed -n 's/^overlay.gridSize=//p' '$XDG_CONFIG_HOME/retroglimmer/retroglimmer.conf')\" = 6 ]" ||
     fail "gridSize 6 was not written: $(setting gridSize)"
 xdotool key shift+Tab space
-wait_for 5 sh -c '[ "$(xwininfo -root -children | grep -c "\"Retro Glimmer overlay")" = 1 ]' ||
+wait_overlay_windows 1 ||
     fail "switching on again showed no overlay window"
 xdotool mousemove $((px + 284)) $((py + 565)) click 1
 status=0

@@ -11,7 +11,8 @@
 
 int Application::run(int argc, char** argv,
                      const std::function<void(OverlaySettings&)>& afterLaunch) {
-    PanelWindowSetup::prepareProcess();
+    if (!PanelWindowSetup::prepareProcess())
+        return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("retroglimmer"));
     QApplication::setApplicationDisplayName(QStringLiteral("Retro Glimmer"));

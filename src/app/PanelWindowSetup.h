@@ -8,8 +8,9 @@ class QWidget;
 // floats above everything, and what the application needs at launch.
 namespace PanelWindowSetup {
 
-// Before the application object exists (e.g. choose X11 over Wayland).
-void prepareProcess();
+// Before the application object exists (e.g. choose X11 over Wayland). False,
+// after saying why on stderr, when there is no display to run on.
+bool prepareProcess();
 // Once the application object exists (e.g. no Dock icon).
 void prepareApplication();
 // Flags and attributes of a fresh panel, before it is shown.

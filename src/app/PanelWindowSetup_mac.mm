@@ -12,7 +12,7 @@ constexpr NSInteger kScreenSaverLevel = 1000;
 constexpr NSWindowCollectionBehavior kCollectionBehavior = 337;
 } // namespace
 
-void PanelWindowSetup::prepareProcess() {}
+bool PanelWindowSetup::prepareProcess() { return true; }
 
 void PanelWindowSetup::prepareApplication() {
     // A menu-bar utility: no Dock icon and no menu bar of its own.

@@ -30,18 +30,27 @@ X11StackingGuard* stackingGuard() {
 }
 } // namespace
 
-void PanelWindowSetup::prepareProcess() {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return;
+bool PanelWindowSetup::prepareProcess() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (!x11 && !wayland) {
+        std::fprintf(stderr, "retroglimmer: no display found (neither DISPLAY nor WAYLAND_DISPLAY "
+                             "is set); start it from a desktop session.\n");
+        return false;
+    }
+    if (!wayland)
+        return true;
     // Wayland gives no way to keep a click-through window above all others:
     // go through XWayland when it is there.
-    if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
+    if (x11) {
         qputenv("QT_QPA_PLATFORM", "xcb");
-        return;
+        return true;
     }
     std::fprintf(stderr, "retroglimmer: the overlay needs X11 (or XWayland) or macOS; "
                          "no X display was found, so it cannot stay above other windows.\n");
+    return true;
 }
 
 void PanelWindowSetup::prepareApplication() {}

@@ -57,10 +57,10 @@ void PanelWindowSetup::prepareApplication() {}
 
 void PanelWindowSetup::configurePanel(QWidget& panel, QScreen* screen) {
     // Override-redirect keeps the window manager from framing the panel, which
-    // would catch clicks and stack it below full-screen windows. The tool-tip
-    // type keeps Qt from closing an open control panel (a popup) whenever the
-    // overlay is shown.
-    panel.setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+    // would catch clicks and stack it below full-screen windows. A tool window,
+    // not a plain one: showing a plain window closes the open control panel
+    // popup, which holds the very switch that shows the overlay.
+    panel.setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                          Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus |
                          Qt::X11BypassWindowManagerHint | Qt::NoDropShadowWindowHint);
     panel.setAttribute(Qt::WA_TranslucentBackground);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -41,7 +42,6 @@ QSettingsPreferenceStore::~QSettingsPreferenceStore() {
 void QSettingsPreferenceStore::open(const QString& expectedFile,
                                     const std::function<QSettings*()>& make) {
     m_syncTimer.setSingleShot(true);
-    m_syncTimer.setInterval(syncDelayMs);
     m_syncTimer.callOnTimeout([this] { sync(); });
 
     // A huge file would cost seconds and hundreds of megabytes at every start
@@ -51,7 +51,7 @@ void QSettingsPreferenceStore::open(const QString& expectedFile,
         complain(QStringLiteral("settings file %1 was too large and has been set aside")
                      .arg(expectedFile));
 
-    m_settings.reset(make());
+    adopt(make());
     if (m_settings->status() != QSettings::FormatError)
         return;
     // Rescue what could be read, set the damaged file aside and start a clean one.
@@ -64,10 +64,24 @@ void QSettingsPreferenceStore::open(const QString& expectedFile,
     m_settings.reset();
     if (setAside(file))
         complain(QStringLiteral("settings file %1 was damaged and has been set aside").arg(file));
-    m_settings = std::make_unique<QSettings>(file, format);
+    adopt(new QSettings(file, format));
     for (auto it = rescued.cbegin(); it != rescued.cend(); ++it)
         m_settings->setValue(it.key(), it.value());
     sync();
+}
+
+void QSettingsPreferenceStore::adopt(QSettings* settings) {
+    m_settings.reset(settings);
+    m_settings->installEventFilter(this);
+}
+
+bool QSettingsPreferenceStore::eventFilter(QObject* watched, QEvent* event) {
+    // QSettings writes the whole file at the next turn of the event loop after
+    // any change: once per mouse move during a drag. The sync timer batches
+    // those writes instead.
+    if (watched == m_settings.get() && event->type() == QEvent::UpdateRequest)
+        return true;
+    return QObject::eventFilter(watched, event);
 }
 
 void QSettingsPreferenceStore::complain(const QString& what) {
@@ -77,6 +91,7 @@ void QSettingsPreferenceStore::complain(const QString& what) {
 void QSettingsPreferenceStore::sync() {
     m_syncTimer.stop();
     m_settings->sync();
+    m_sinceSync.start();
     if (m_settings->status() == QSettings::AccessError && !m_complainedAboutWriting) {
         m_complainedAboutWriting = true;
         complain(QStringLiteral("cannot write settings to %1; changes are kept until the "
@@ -94,7 +109,16 @@ std::optional<QVariant> QSettingsPreferenceStore::readValue(const QString& key) 
 
 void QSettingsPreferenceStore::writeValue(const QString& key, const QVariant& value) {
     m_settings->setValue(key, value);
-    // Without an event loop (tools) the destructor writes instead.
-    if (!m_syncTimer.isActive() && QCoreApplication::instance())
-        m_syncTimer.start();
+    // Without an event loop (tools) the destructor writes instead; with a sync
+    // coming, it takes this change along.
+    if (!QCoreApplication::instance() || m_syncTimer.isActive())
+        return;
+    // A change after a quiet spell is written at once, before whatever work
+    // it sets off can hold the event loop up; the rest of a burst follows in
+    // one write per syncDelayMs.
+    const qint64 sinceSync = m_sinceSync.isValid() ? m_sinceSync.elapsed() : syncDelayMs;
+    if (sinceSync >= syncDelayMs)
+        sync();
+    else
+        m_syncTimer.start(int(syncDelayMs - sinceSync));
 }

@@ -2,6 +2,7 @@
 #include "InMemoryPreferenceStore.h"
 #include "ManualFrameClock.h"
 #include "OverlaySettings.h"
+#include "TrayPanel.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QSet>
+#include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -150,4 +152,21 @@ TEST(OverlayController, QueuedRequestOutlivingTheControllerDoesNothing) {
     f.reset();
     runQueue();
     EXPECT_TRUE(QGuiApplication::topLevelWindows().isEmpty());
+}
+
+TEST(OverlayController, ShowingTheOverlayLeavesTheOpenControlPanelOpen) {
+    // The switch lives in a popup panel; the overlay it turns on, or rebuilds
+    // for new screens, must not close it under the user's pointer.
+    Fixture f;
+    TrayPanel panel(f.settings);
+    panel.showNear(QRect(600, 0, 24, 24));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    f.settings.setIsEnabled(true);
+    runQueue();
+    ASSERT_EQ(f.controller.windows().size(), 2u);
+    EXPECT_TRUE(panel.isVisible());
+    f.controller.screenParametersDidChange();
+    runQueue();
+    EXPECT_TRUE(panel.isVisible());
+    EXPECT_EQ(QApplication::activePopupWidget(), &panel);
 }

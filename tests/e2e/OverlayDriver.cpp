@@ -2,7 +2,9 @@
 // can switch the overlay and ask what is on screen:
 //   on | off      assign isEnabled
 //   panels        print "panels N" then one "panel X Y W H" line per panel
+//   set NAME V    assign the number V to the numeric setting NAME
 //   quit          end the program
+// Each command is answered once it has been carried out.
 #include "Application.h"
 #include "OverlayController.h"
 #include "OverlaySettings.h"
@@ -12,6 +14,7 @@
 #include <QWidget>
 #include <cstdio>
 #include <iostream>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -31,6 +34,17 @@ void handle(const std::string& command, OverlaySettings& settings) {
             answer("panel " + std::to_string(g.x()) + " " + std::to_string(g.y()) + " " +
                    std::to_string(g.width()) + " " + std::to_string(g.height()));
         }
+    } else if (command.starts_with("set ")) {
+        std::istringstream words(command.substr(4));
+        std::string name;
+        double value = 0;
+        const bool known = words >> name >> value &&
+                           settings.metaObject()->indexOfProperty(name.c_str()) >= 0 &&
+                           name != "isEnabled";
+        if (known && settings.setProperty(name.c_str(), value))
+            answer("ok set " + name);
+        else
+            answer("unknown " + command);
     } else if (command == "quit") {
         QCoreApplication::quit();
     } else if (!command.empty()) {

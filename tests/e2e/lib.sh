@@ -174,3 +174,37 @@ panel_window() {
 setting() {
     sed -n "s/^overlay\.$1=//p" "$XDG_CONFIG_HOME/retroglimmer/retroglimmer.conf"
 }
+
+# Succeeds while the control panel popup is mapped.
+has_panel() { [[ -n $(panel_window) ]]; }
+
+open_panel() {
+    click_tray_icon
+    wait_for 10 has_panel || fail "the control panel did not open"
+}
+
+# ask COMMAND ANSWER: sends a command to the driver and waits for a line
+# starting with ANSWER.
+ask() {
+    local before
+    before=$(wc -l <"$E2E_TMP/driver.out")
+    driver "$1"
+    wait_for 10 sh -c "tail -n +$((before + 1)) '$E2E_TMP/driver.out' | grep -q '^$2'" ||
+        fail "no answer to '$1'"
+}
+
+# The settings file as QSettings writes it: a [General] header and nothing but
+# overlay.NAME=VALUE lines (a half-written file would break off or mix lines).
+settings_file_is_whole() {
+    local file=${1:-$XDG_CONFIG_HOME/retroglimmer/retroglimmer.conf}
+    [[ -s "$file" ]] || return 1
+    [[ $(head -n 1 "$file") == "[General]" ]] || return 1
+    ! tail -n +2 "$file" | grep -qvE '^overlay\.[A-Za-z]+=[^=]+$'
+}
+
+# expect_setting NAME VALUE [FILE]
+expect_setting() {
+    local file=${3:-$XDG_CONFIG_HOME/retroglimmer/retroglimmer.conf} got
+    got=$(sed -n "s/^overlay\.$1=//p" "$file")
+    [[ "$got" == "$2" ]] || fail "$1 is '$got' in the settings file, expected '$2'"
+}

@@ -1,7 +1,10 @@
 #include "InMemoryPreferenceStore.h"
 #include "QSettingsPreferenceStore.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -66,4 +69,63 @@ TEST(QSettingsPreferenceStore, GarbageInTheFileReadsAsZero) {
     QSettingsPreferenceStore store(file);
     EXPECT_EQ(store.doubleForKey("overlay.gridSize"), 0.0);
     EXPECT_EQ(store.doubleForKey("overlay.gridOpacity"), 0.5);
+}
+
+namespace {
+// Counts how often the file's content changes, reading past QSettings'
+// per-process cache.
+struct FileWatch {
+    explicit FileWatch(QString name)
+        : file(std::move(name)) {}
+
+    QString file;
+    QByteArray lastSeen;
+    int writes = 0;
+
+    QByteArray content() const {
+        QFile onDisk(file);
+        return onDisk.open(QIODevice::ReadOnly) ? onDisk.readAll() : QByteArray();
+    }
+    void look() {
+        const QByteArray now = content();
+        if (now != lastSeen)
+            ++writes;
+        lastSeen = now;
+    }
+};
+} // namespace
+
+TEST(QSettingsPreferenceStore, ADragIsWrittenInBatchesWhileItLasts) {
+    QTemporaryDir dir;
+    FileWatch watch{dir.filePath("retroglimmer.conf")};
+    QSettingsPreferenceStore store(watch.file);
+
+    // A change after a quiet spell is on disk before the setter returns.
+    QTest::qWait(QSettingsPreferenceStore::syncDelayMs * 2);
+    store.setDouble(0.5, "single");
+    EXPECT_TRUE(watch.content().contains("single=0.5"));
+    QTest::qWait(QSettingsPreferenceStore::syncDelayMs * 2);
+    watch.look();
+
+    // A hundred changes, each in its own turn of the event loop (mouse moves
+    // arriving faster than the program can paint): a few writes, not a hundred.
+    for (int i = 1; i <= 100; ++i) {
+        store.setDouble(i, "k");
+        QCoreApplication::processEvents();
+        watch.look();
+    }
+    EXPECT_LT(watch.writes, 10);
+    EXPECT_GE(watch.writes, 1);
+
+    // A change every 20 ms for two seconds: written again and again while the
+    // drag goes on, not held back until it stops.
+    watch.writes = 0;
+    for (int i = 101; i <= 200; ++i) {
+        store.setDouble(i, "k");
+        QTest::qWait(20);
+        watch.look();
+    }
+    EXPECT_GE(watch.writes, 5);
+    QTest::qWait(QSettingsPreferenceStore::syncDelayMs * 3);
+    EXPECT_TRUE(watch.content().contains("k=200"));
 }

@@ -1,0 +1,172 @@
+#!/usr/bin/env bash
+# Whatever lies at the settings path, the real program starts, opens its panel
+# with valid values and keeps working: garbage, a truncated file, non-finite,
+# huge and text numbers, a number as the flicker type, a 100 MB file, a
+# directory in the file's place, and (as an ordinary user, where permissions
+# apply) files and directories it may not read or write. Each case changes
+# settings with the keyboard from the values loaded, so the file written
+# afterwards shows what the program held.
+source "$(dirname "$0")/lib.sh"
+
+start_x 1280x720
+start_tray
+CONF_DIR="$XDG_CONFIG_HOME/retroglimmer"
+CONF="$CONF_DIR/retroglimmer.conf"
+
+# A user for whom permissions bite: nobody when the tests run as root.
+USER_HOME="$E2E_TMP/user"
+mkdir -p "$USER_HOME/home" "$USER_HOME/config/retroglimmer" "$USER_HOME/runtime"
+chmod 0700 "$USER_HOME/runtime"
+if [[ $(id -u) == 0 ]]; then
+    chmod 0711 "$E2E_TMP"
+    chown -R nobody:nogroup "$USER_HOME"
+    AS_USER=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+else
+    AS_USER=()
+fi
+USER_CONF_DIR="$USER_HOME/config/retroglimmer"
+USER_CONF="$USER_CONF_DIR/retroglimmer.conf"
+
+start_as_user() {
+    HOME="$USER_HOME/home" XDG_CONFIG_HOME="$USER_HOME/config" \
+        XDG_RUNTIME_DIR="$USER_HOME/runtime" "${AS_USER[@]}" "$E2E_PROGRAM" \
+        >"$E2E_TMP/program.out" 2>"$E2E_TMP/program.err" &
+    PROGRAM_PID=$!
+    E2E_PIDS+=($PROGRAM_PID)
+}
+
+# Waits for the icon (generously: nothing may hang), then opens the panel.
+wait_and_open_panel() {
+    wait_for 60 tray_icon_window || fail "$1: no tray icon; stderr: $(cat "$E2E_TMP/program.err")"
+    open_panel
+}
+
+# Keys are handled in order; a last Space on the switch shows the overlay,
+# so once it shows, every key before it was handled.
+keys_then_overlay() {
+    xdotool key --delay 20 "$@" shift+Tab space
+    wait_for 10 sh -c '[ "$(xwininfo -root -children | grep -c "\"Retro Glimmer overlay")" -ge 1 ]' ||
+        fail "the overlay did not show"
+}
+
+# SIGTERM ends the program with status 0; keeps the file's state for checks.
+stop_program() {
+    kill -0 "$PROGRAM_PID" 2>/dev/null || fail "$1: the program died: $(cat "$E2E_TMP/program.err")"
+    kill -TERM "$PROGRAM_PID"
+    local status=0
+    wait "$PROGRAM_PID" || status=$?
+    ((status == 0)) || fail "$1: exit status $status; stderr: $(cat "$E2E_TMP/program.err")"
+}
+
+write_conf() {
+    mkdir -p "$CONF_DIR"
+    printf '%b' "$1" >"$CONF"
+}
+
+reset_conf() { rm -rf "$CONF_DIR"; }
+
+# Garbage: random bytes after the section header (the same bytes every run).
+reset_conf
+mkdir -p "$CONF_DIR"
+{
+    echo "[General]"
+    perl -e 'srand(7); print map { chr(int(rand(256))) } 1 .. 65536'
+} >"$CONF"
+start_program
+wait_and_open_panel garbage
+keys_then_overlay Tab Tab Right
+stop_program garbage
+expect_setting gridSize 5
+settings_file_is_whole || fail "garbage: the file written is not clean: $(head -c 300 "$CONF")"
+pass "garbage bytes: defaults, and a clean file afterwards"
+
+# Truncated in the middle of a number.
+reset_conf
+write_conf '[General]\noverlay.gridSize=12\noverlay.tintHue=0.'
+start_program
+wait_and_open_panel truncated
+keys_then_overlay Tab Tab Right
+stop_program truncated
+expect_setting gridSize 13
+pass "truncated file: what could be read is kept"
+
+# NaN, infinities, huge and text numbers, a number as the flicker type: every
+# slider starts inside its range (Tab order: switch, Pixel size, Grid,
+# Scanlines, Tint color, Tint strength, Flicker type).
+reset_conf
+write_conf '[General]\noverlay.gridSize=nan\noverlay.gridOpacity=inf\noverlay.scanlineOpacity=lots\noverlay.tintHue=-inf\noverlay.tintOpacity=1e308\noverlay.rollingBand=1e999\noverlay.flickerMode=2\n'
+start_program
+wait_and_open_panel numbers
+keys_then_overlay Tab Tab Right Tab Left Tab Right Tab Right Tab Left Tab Down \
+    shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+stop_program numbers
+expect_setting gridSize 5
+expect_setting gridOpacity 0.99
+expect_setting scanlineOpacity 0.01
+expect_setting tintHue 0.01
+expect_setting tintOpacity 0.99
+expect_setting flickerMode pulse
+pass "non-finite, huge and text numbers load inside their ranges"
+
+# 100 MB: set aside unread, a fresh file started.
+reset_conf
+mkdir -p "$CONF_DIR"
+{
+    printf '[General]\noverlay.gridSize=30\n'
+    head -c 100M /dev/zero | tr '\0' x
+} >"$CONF"
+start_program
+wait_and_open_panel huge
+keys_then_overlay Tab Tab Right
+stop_program huge
+expect_setting gridSize 5
+(($(stat -c %s "$CONF") < 4096)) || fail "huge: the new file is $(stat -c %s "$CONF") bytes"
+(($(stat -c %s "$CONF.damaged") > 100000000)) || fail "huge: the big file was not kept aside"
+grep -q "too large" "$E2E_TMP/program.err" || fail "huge: nothing said: $(cat "$E2E_TMP/program.err")"
+pass "a 100 MB file is set aside and a fresh one started"
+
+# A directory where the file belongs: runs on, says so once.
+reset_conf
+mkdir -p "$CONF"
+start_program
+wait_and_open_panel directory
+keys_then_overlay Tab Tab Right Right Right
+stop_program directory
+[[ -d "$CONF" ]] || fail "directory: the directory was replaced"
+[[ $(grep -c "cannot write settings" "$E2E_TMP/program.err") == 1 ]] ||
+    fail "directory: expected one complaint, got: $(cat "$E2E_TMP/program.err")"
+pass "a directory at the settings path: runs, one line on stderr"
+
+# Permissions, as an ordinary user. The file holds gridSize 12; three steps
+# to the right are taken, the first two while the store cannot be written, the
+# last after the permission is given back: the file then shows what the
+# program held all along (15 from the file's 12, 7 from the default 4 when it
+# could not be read), and the complaint came once.
+locked_case() {
+    local name=$1 file_mode=$2 dir_mode=$3 expected=$4
+    chmod 0755 "$USER_CONF_DIR"
+    rm -rf "$USER_CONF_DIR"/*
+    printf '[General]\noverlay.gridSize=12\n' >"$USER_CONF"
+    [[ ${#AS_USER[@]} == 0 ]] || chown nobody:nogroup "$USER_CONF"
+    chmod "$file_mode" "$USER_CONF"
+    chmod "$dir_mode" "$USER_CONF_DIR"
+
+    start_as_user
+    wait_and_open_panel "$name"
+    keys_then_overlay Tab Tab Right Right
+    chmod 0755 "$USER_CONF_DIR"
+    [[ $(cat "$USER_CONF") == $'[General]\noverlay.gridSize=12' ]] ||
+        fail "$name: the file changed: $(cat "$USER_CONF")"
+    chmod 0644 "$USER_CONF"
+    xdotool key Tab Right
+    wait_for 10 sh -c "grep -qx 'overlay.gridSize=$expected' '$USER_CONF'" ||
+        fail "$name: once writable the file holds: $(cat "$USER_CONF"), expected gridSize $expected"
+    stop_program "$name"
+    [[ $(grep -c "cannot write settings" "$E2E_TMP/program.err") == 1 ]] ||
+        fail "$name: expected one complaint, got: $(cat "$E2E_TMP/program.err")"
+    pass "$name: runs with valid values, one line on stderr, written once allowed"
+}
+locked_case "unreadable file" 0000 0755 7
+locked_case "read-only file" 0444 0755 15
+locked_case "read-only directory" 0644 0555 15
+locked_case "unreadable directory" 0644 0000 7

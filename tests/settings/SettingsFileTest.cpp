@@ -61,12 +61,15 @@ TEST_F(HostileFile, GarbageOrTruncatedContentsKeepWhatCanBeRead) {
     QRandomGenerator generator(7);
     for (char& c : garbage)
         c = char(generator.bounded(256));
-    write("[General]\n" + garbage);
+    // Readable settings before the damage are rescued into a clean file.
+    write("[General]\noverlay.rollingBand=0.75\n" + garbage);
     expectValidStartAndWorkingStore();
-
-    write("[General]\noverlay.rollingBand=0.75\noverlay.tintHue=0.");
-    expectValidStartAndWorkingStore();
+    EXPECT_TRUE(QFile::exists(file + ".damaged"));
     EXPECT_EQ(open()->rollingBand(), 0.75);
+
+    write("[General]\noverlay.rollingBand=0.5\noverlay.tintHue=0.");
+    expectValidStartAndWorkingStore();
+    EXPECT_EQ(open()->rollingBand(), 0.5);
 }
 
 TEST_F(HostileFile, NonFiniteHugeAndTextNumbersAndNumericMode) {

@@ -11,7 +11,7 @@
 // the program starts with values inside their ranges, and keeps accepting (and,
 // where possible, writing) changes.
 namespace {
-struct SettingsFile : ::testing::Test {
+struct QSettingsPreferenceStoreFile : ::testing::Test {
     QTemporaryDir dir;
     QString file = dir.filePath("retroglimmer.conf");
 
@@ -49,10 +49,10 @@ struct SettingsFile : ::testing::Test {
         EXPECT_EQ(again->flickerMode(), FlickerMode::jitter);
     }
 };
-using HostileFile = SettingsFile;
+using HostileFile = QSettingsPreferenceStoreFile;
 } // namespace
 
-TEST_F(SettingsFile, RoundTripKeepsDoublesExactAndStartsSwitchedOff) {
+TEST_F(QSettingsPreferenceStoreFile, RoundTripKeepsDoublesExactAndStartsSwitchedOff) {
     expectValidStartAndWorkingStore();
 }
 

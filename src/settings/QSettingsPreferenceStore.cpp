@@ -52,6 +52,9 @@ void QSettingsPreferenceStore::open(const QString& expectedFile,
                      .arg(expectedFile));
 
     adopt(make());
+    // Sections are parsed on first use: read every key so that damage inside a
+    // section shows in the status too, not only a broken section header.
+    m_settings->allKeys();
     if (m_settings->status() != QSettings::FormatError)
         return;
     // Rescue what could be read, set the damaged file aside and start a clean one.

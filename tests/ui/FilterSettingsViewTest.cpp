@@ -1,11 +1,14 @@
 #include "FilterSettingsView.h"
-#include "QtPrinters.h"
+#include "ContentView.h"
+#include "MenuBarContentView.h"
 #include "SettingSlider.h"
 #include "SteppedSlider.h"
 #include "SwitchToggle.h"
-#include "TestSettings.h"
+#include "SymbolButton.h"
+#include "UiTestSupport.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QTest>
@@ -14,153 +17,143 @@
 namespace {
 using Number = OverlaySettings::Number;
 
-struct ExpectedRow {
+struct Row {
     Number number;
     const char* title;
     const char* symbol;
-    double lower, upper, step;
     const char* defaultText;
+    int defaultPosition; // a hundred positions per step
 };
 
-const ExpectedRow kExpected[] = {
-    {Number::gridSize, "Pixel size", "square.grid.3x3", 2, 48, 1, "4 px"},
-    {Number::gridOpacity, "Grid", "grid", 0, 1, 0.01, "30 %"},
-    {Number::scanlineOpacity, "Scanlines", "line.3.horizontal", 0, 1, 0.01, "0 %"},
-    {Number::tintHue, "Tint color", "paintpalette", 0, 1, 0.01, "118°"},
-    {Number::tintOpacity, "Tint strength", "circle.lefthalf.filled", 0, 1, 0.01, "0 %"},
-    {Number::flickerIntensity, "Pixel flicker", "sparkles.tv", 0, 1, 0.01, "0 %"},
-    {Number::phosphorGlow, "Phosphor glow", "light.max", 0, 1, 0.01, "0 %"},
-    {Number::horizontalDrift, "Horizontal drift", "arrow.left.and.right", 0, 1, 0.01, "0 %"},
-    {Number::horizontalDriftSpeed, "Drift speed", "speedometer", 0, 1, 0.01, "50 %"},
-    {Number::rollingBand, "Rolling band", "rectangle.compress.vertical", 0, 1, 0.01, "0 %"},
-    {Number::rollingBandSpeed, "Band speed", "speedometer", 0, 1, 0.01, "50 %"},
-    {Number::dustNoise, "Signal dust", "circle.grid.cross", 0, 1, 0.01, "0 %"},
+const Row kRows[] = {
+    {Number::gridSize, "Pixel size", "square.grid.3x3", "4 px", 200},
+    {Number::gridOpacity, "Grid", "grid", "30 %", 3000},
+    {Number::scanlineOpacity, "Scanlines", "line.3.horizontal", "0 %", 0},
+    {Number::tintHue, "Tint color", "paintpalette", "118°", 3300},
+    {Number::tintOpacity, "Tint strength", "circle.lefthalf.filled", "0 %", 0},
+    {Number::flickerIntensity, "Pixel flicker", "sparkles.tv", "0 %", 0},
+    {Number::phosphorGlow, "Phosphor glow", "light.max", "0 %", 0},
+    {Number::horizontalDrift, "Horizontal drift", "arrow.left.and.right", "0 %", 0},
+    {Number::horizontalDriftSpeed, "Drift speed", "speedometer", "50 %", 5000},
+    {Number::rollingBand, "Rolling band", "rectangle.compress.vertical", "0 %", 0},
+    {Number::rollingBandSpeed, "Band speed", "speedometer", "50 %", 5000},
+    {Number::dustNoise, "Signal dust", "circle.grid.cross", "0 %", 0},
 };
 
-void clickSwitch(SwitchToggle* toggle) {
-    QTest::mouseClick(toggle, Qt::LeftButton, {}, toggle->trackRect().center());
-}
-
-// Asserts that every control shows the settings' current values.
 void expectShowsDefaults(const FilterSettingsView& view) {
     EXPECT_FALSE(view.enableSwitch()->isChecked());
-    EXPECT_EQ(view.enableSwitch()->text(), "Overlay disabled");
-    for (const ExpectedRow& row : kExpected) {
-        const SettingSlider* slider = view.row(row.number);
-        EXPECT_EQ(slider->formattedValue(), row.defaultText) << row.title;
-        const double d = OverlaySettings::spec(row.number).defaultValue;
-        EXPECT_EQ(slider->slider()->sliderPosition(),
-                  std::lround((d - row.lower) / row.step * SteppedSlider::subdivisions));
+    EXPECT_EQ(view.enableSwitch()->text() + " " + view.enableSwitch()->symbol(),
+              "Overlay disabled display.slash");
+    for (const Row& row : kRows) {
+        EXPECT_EQ(view.row(row.number)->formattedValue(), row.defaultText) << row.title;
+        EXPECT_EQ(view.row(row.number)->slider()->sliderPosition(), row.defaultPosition);
     }
     EXPECT_EQ(view.flickerPicker()->currentText(), "Soft");
 }
 } // namespace
 
-TEST(FilterSettingsView, EntriesInOrderWithTheHeaderOnlyWhenAsked) {
+TEST(FilterSettingsView, EntriesInOrderAndTheHeaderOnlyInTheSettingsWindow) {
     TestSettings t;
-    FilterSettingsView withHeader(*t.settings, true);
-    FilterSettingsView without(*t.settings, false);
-    const QList<QWidget*> a = withHeader.entries();
-    const QList<QWidget*> b = without.entries();
-    ASSERT_EQ(a.size(), 16);
-    ASSERT_EQ(b.size(), 15);
-    EXPECT_EQ(without.header(), nullptr);
-    EXPECT_EQ(b.first(), without.enableSwitch());
-    ASSERT_EQ(a.first(), withHeader.header());
-    const QList<QLabel*> texts = withHeader.header()->findChildren<QLabel*>();
+    ContentView window(*t.settings);
+    MenuBarContentView panel(*t.settings);
+    EXPECT_EQ(panel.settingsView()->header(), nullptr);
+    const QList<QWidget*> withHeader = window.settingsView()->entries();
+    ASSERT_EQ(withHeader.size(), 16);
+    ASSERT_EQ(withHeader.first(), window.settingsView()->header());
+    const QList<QLabel*> texts = withHeader.first()->findChildren<QLabel*>();
     ASSERT_EQ(texts.size(), 2);
     EXPECT_EQ(texts[0]->text() + texts[1]->text(),
               "Retro GlimmerCRT overlay for videos, browsers, and local players.");
 
-    // The same fifteen entries follow in both.
-    for (int i = 0; i < 15; ++i)
-        EXPECT_STREQ(a[i + 1]->metaObject()->className(), b[i]->metaObject()->className()) << i;
-    EXPECT_STREQ(b[6]->metaObject()->className(), "Divider");
-    EXPECT_TRUE(b[7]->isAncestorOf(without.flickerPicker()));
-    int expected = 0;
-    for (QWidget* entry : b) {
-        auto* row = qobject_cast<SettingSlider*>(entry);
-        if (!row)
-            continue;
-        const ExpectedRow& want = kExpected[expected++];
-        EXPECT_EQ(row, without.row(want.number));
-        EXPECT_EQ(row->title() + " " + row->systemImage(), QString(want.title) + " " + want.symbol);
-        EXPECT_EQ(
-            QList<double>({row->slider()->lower(), row->slider()->upper(), row->slider()->step()}),
-            QList<double>({want.lower, want.upper, want.step}));
-    }
-    EXPECT_EQ(expected, 12);
+    const FilterSettingsView* list = panel.settingsView();
+    const QList<QWidget*> entries = list->entries();
+    ASSERT_EQ(entries.size(), 15);
+    EXPECT_EQ(entries[0], list->enableSwitch());
+    EXPECT_STREQ(entries[6]->metaObject()->className(), "Divider");
+    EXPECT_TRUE(entries[7]->isAncestorOf(list->flickerPicker()));
+    int next = 0;
+    for (QWidget* entry : entries)
+        if (auto* row = qobject_cast<SettingSlider*>(entry)) {
+            const Row& want = kRows[next++];
+            EXPECT_EQ(row, list->row(want.number));
+            EXPECT_EQ(row->title() + " " + row->systemImage(),
+                      QString(want.title) + " " + want.symbol);
+        }
+    EXPECT_EQ(next, 12);
 }
 
-TEST(FilterSettingsView, SwitchLabelStatesTheOverlaysState) {
+// Changes from elsewhere show at once and are never written back; each thing the
+// user does is written once.
+TEST(FilterSettingsView, ControlsFollowTheSettingsAndWriteOnlyWhatTheUserDoes) {
     TestSettings t;
     FilterSettingsView view(*t.settings, false);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    SwitchToggle* toggle = view.enableSwitch();
-    EXPECT_EQ(toggle->symbol(), "display.slash");
-    clickSwitch(toggle);
-    EXPECT_TRUE(t.settings->isEnabled());
-    EXPECT_EQ(toggle->text() + " " + toggle->symbol(), "Overlay enabled display");
-    EXPECT_EQ(toggle->accessibleName(), "Overlay enabled");
-    clickSwitch(toggle);
-    EXPECT_FALSE(t.settings->isEnabled());
-    EXPECT_EQ(toggle->text() + " " + toggle->symbol(), "Overlay disabled display.slash");
-}
-
-TEST(FilterSettingsView, ValuesSetElsewhereAreShownAndNeverWrittenBack) {
-    TestSettings t;
-    FilterSettingsView view(*t.settings, false);
-    const int gridWrites = t.writes("gridSize");
-    const int opacityWrites = t.writes("gridOpacity");
-    const int enabledWrites = t.writes("isEnabled");
-    const int modeWrites = t.writes("flickerMode");
-
+    const auto writes = [&] {
+        return t.writes("gridSize") + t.writes("gridOpacity") + t.writes("isEnabled") +
+               t.writes("flickerMode");
+    };
+    const int before = writes();
     t.settings->setGridSize(4.7);
     t.settings->setGridOpacity(0.57);
     t.settings->setIsEnabled(true);
     t.settings->setFlickerMode(FlickerMode::pulse);
-
+    EXPECT_EQ(writes(), before + 4);
     const SettingSlider* pixel = view.row(Number::gridSize);
     EXPECT_EQ(pixel->formattedValue(), "4 px");
-    EXPECT_EQ(pixel->slider()->sliderPosition(), 270);
+    EXPECT_EQ(pixel->slider()->sliderPosition(), 270); // between the steps 4 and 5
     EXPECT_EQ(view.row(Number::gridOpacity)->formattedValue(), "56 %");
-    EXPECT_TRUE(view.enableSwitch()->isChecked());
-    EXPECT_EQ(view.flickerPicker()->currentText(), "Pulse");
-    // One write each: the assignment itself, nothing from the controls.
-    EXPECT_EQ(t.writes("gridSize"), gridWrites + 1);
-    EXPECT_EQ(t.writes("gridOpacity"), opacityWrites + 1);
-    EXPECT_EQ(t.writes("isEnabled"), enabledWrites + 1);
-    EXPECT_EQ(t.writes("flickerMode"), modeWrites + 1);
-    EXPECT_DOUBLE_EQ(t.settings->gridSize(), 4.7);
-}
-
-TEST(FilterSettingsView, ChoosingJitterWritesJitter) {
-    TestSettings t;
-    FilterSettingsView view(*t.settings, false);
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    SwitchToggle* toggle = view.enableSwitch();
+    EXPECT_EQ(toggle->text() + " " + toggle->symbol(), "Overlay enabled display");
     QComboBox* picker = view.flickerPicker();
+    EXPECT_EQ(picker->currentText(), "Pulse");
+
+    QTest::mouseClick(toggle, Qt::LeftButton, {}, toggle->trackRect().center());
+    EXPECT_FALSE(t.settings->isEnabled());
+    EXPECT_EQ(toggle->text() + " " + toggle->symbol(), "Overlay disabled display.slash");
+    // "Jitter" is the entry below "Pulse" in the picker's list.
     picker->showPopup();
-    QWidget* popup = picker->view();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup->window()));
-    QTest::keyClick(popup, Qt::Key_Down);
-    QTest::keyClick(popup, Qt::Key_Down);
-    QTest::keyClick(popup, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(picker->view()->window()));
+    QTest::keyClick(picker->view(), Qt::Key_Down);
+    QTest::keyClick(picker->view(), Qt::Key_Return);
     EXPECT_EQ(t.settings->flickerMode(), FlickerMode::jitter);
     EXPECT_EQ(picker->currentText(), "Jitter");
-    EXPECT_EQ(t.writes("flickerMode"), 1);
+
+    // Assistive technology reads the row's title and value text; a value it sets
+    // is a user edit, snapped to a step.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(pixel->slider());
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->text(QAccessible::Name) + " " + accessible->text(QAccessible::Value),
+              "Pixel size 4 px");
+    ASSERT_NE(accessible->valueInterface(), nullptr);
+    EXPECT_EQ(accessible->valueInterface()->currentValue().toDouble(), 4.7);
+    accessible->valueInterface()->setCurrentValue(10.4);
+    EXPECT_EQ(t.settings->gridSize(), 10.0);
+    EXPECT_EQ(writes(), before + 7);
 }
 
-TEST(FilterSettingsView, ShowsTheDefaultsAtFirstAndAgainAfterAReset) {
+// Each row also writes exactly its bounds and steps: 2...48 by 1 or 0...1 by 0.01.
+TEST(FilterSettingsView, ResetWithTheOverlayOnSwitchesItOffAndRestoresEveryControl) {
     TestSettings t;
-    FilterSettingsView view(*t.settings, false);
-    expectShowsDefaults(view);
+    MenuBarContentView panel(*t.settings);
+    FilterSettingsView* list = panel.settingsView();
+    expectShowsDefaults(*list);
+    std::vector<bool> requests;
+    t.settings->setVisibilityRequestHandler([&](bool v) { requests.push_back(v); });
     t.settings->setIsEnabled(true);
     t.settings->setFlickerMode(FlickerMode::jitter);
-    for (const ExpectedRow& row : kExpected)
-        view.row(row.number)->slider()->triggerAction(QAbstractSlider::SliderToMaximum);
-    ASSERT_EQ(view.row(Number::gridSize)->formattedValue(), "48 px");
-    t.settings->resetToDefaults();
-    expectShowsDefaults(view);
+    for (const Row& row : kRows) {
+        const bool pixels = row.number == Number::gridSize;
+        SteppedSlider* slider = list->row(row.number)->slider();
+        slider->triggerAction(QAbstractSlider::SliderToMinimum);
+        slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        EXPECT_EQ(t.settings->number(row.number), pixels ? 3.0 : 0.01) << row.title;
+        slider->triggerAction(QAbstractSlider::SliderToMaximum);
+        EXPECT_EQ(t.settings->number(row.number), pixels ? 48.0 : 1.0) << row.title;
+    }
+    ASSERT_EQ(list->row(Number::gridSize)->formattedValue(), "48 px");
+
+    QTest::mouseClick(panel.resetButton(), Qt::LeftButton);
+    EXPECT_EQ(requests, (std::vector<bool>{true, false}));
+    expectShowsDefaults(*list);
 }

@@ -3,7 +3,14 @@
 #include "InMemoryPreferenceStore.h"
 #include "OverlaySettings.h"
 
+#include <QString>
 #include <memory>
+#include <ostream>
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 // Settings over an in-memory store, with a handle on the store to count writes.
 struct TestSettings {

@@ -64,6 +64,8 @@ xdotool key --delay 15 Tab Tab Tab $(for _ in $(seq 100); do echo Right Left; do
 KEYS_PID=$!
 E2E_PIDS+=($KEYS_PID)
 wait_for 20 sh -c "grep -q '^overlay.tintHue=' '$CONF'" || fail "the drag was not written"
+sleep 1
+kill -0 "$KEYS_PID" 2>/dev/null || fail "the drag ended before the kill"
 kill_hard
 # Interrupted, xdotool would leave a key held down.
 wait "$KEYS_PID"

@@ -97,8 +97,8 @@ void QSettingsPreferenceStore::sync() {
     m_sinceSync.start();
     if (m_settings->status() == QSettings::AccessError && !m_complainedAboutWriting) {
         m_complainedAboutWriting = true;
-        complain(QStringLiteral("cannot write settings to %1; changes are kept until the "
-                                "program ends")
+        complain(QStringLiteral("cannot write settings to %1; changes are kept in memory and "
+                                "written once it can be")
                      .arg(m_settings->fileName()));
     }
 }

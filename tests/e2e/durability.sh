@@ -26,10 +26,15 @@ kill_hard() {
 # Changes through the keyboard (Tab order: switch, Pixel size, Grid, Scanlines,
 # Tint color, Tint strength, Flicker type, Pixel flicker), back to the switch,
 # which goes last: once the overlay shows, every key before it was handled.
+# The switch comes after a pause, as from a person: a change made within a
+# tenth of a second of the previous write waits for the next one, and the
+# overlay's first frames can hold the event loop up for longer than that.
 start_and_open_panel
 xdotool key --delay 20 Tab Tab Right Right Right Tab Left Left Left Left Left Tab Right Right \
     Tab Tab Tab Down Tab Right shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab \
-    shift+Tab space
+    shift+Tab
+sleep 0.3
+xdotool key space
 wait_for 10 overlay_shown || fail "the switch did not show the overlay"
 sleep 0.3
 kill_hard
@@ -59,6 +64,8 @@ xdotool key --delay 15 Tab Tab Tab $(for _ in $(seq 100); do echo Right Left; do
 KEYS_PID=$!
 E2E_PIDS+=($KEYS_PID)
 wait_for 20 sh -c "grep -q '^overlay.tintHue=' '$CONF'" || fail "the drag was not written"
+sleep 1
+kill -0 "$KEYS_PID" 2>/dev/null || fail "the drag ended before the kill"
 kill_hard
 # Interrupted, xdotool would leave a key held down.
 wait "$KEYS_PID"

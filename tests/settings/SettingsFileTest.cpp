@@ -112,4 +112,14 @@ TEST_F(HostileFile, SettingsPathIsADirectory) {
     s->setGridSize(9);
     s->store().sync();
     EXPECT_EQ(s->gridSize(), 9.0);
+
+    // Once the way is clear, the next change writes everything held.
+    ASSERT_TRUE(QDir(file).removeRecursively());
+    s->setGridOpacity(0.5);
+    s->store().sync();
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray content = written.readAll();
+    EXPECT_TRUE(content.contains("overlay.gridSize=9")) << content.toStdString();
+    EXPECT_TRUE(content.contains("overlay.gridOpacity=0.5")) << content.toStdString();
 }

@@ -30,7 +30,7 @@ kill_hard() {
 # tenth of a second of the previous write waits for the next one, and the
 # overlay's first frames can hold the event loop up for longer than that.
 start_and_open_panel
-xdotool key --delay 20 Tab Tab Right Right Right Tab Left Left Left Left Left Tab Right Right \
+xdotool key --delay 20 Tab Right Right Right Tab Left Left Left Left Left Tab Right Right \
     Tab Tab Tab Down Tab Right shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab \
     shift+Tab
 sleep 0.3
@@ -50,7 +50,7 @@ pass "SIGKILL 300 ms after the last change loses nothing"
 # The next start reads that file as it is (nothing set aside, nothing said)
 # and goes on from the values in it.
 start_and_open_panel
-xdotool key --delay 20 Tab Tab Right
+xdotool key --delay 20 Tab Right
 wait_for 5 sh -c "grep -qx 'overlay.gridSize=8' '$CONF'" || fail "gridSize did not go 7 -> 8"
 [[ ! -e "$CONF.damaged" ]] || fail "the file was set aside"
 [[ ! -s "$E2E_TMP/program.err" ]] || fail "complaint at start: $(cat "$E2E_TMP/program.err")"
@@ -76,7 +76,7 @@ pass "SIGKILL during a drag leaves a whole file"
 
 # SIGTERM right after a change: the program ends with status 0, change written.
 start_and_open_panel
-xdotool key --delay 20 Tab Tab Right shift+Tab space
+xdotool key --delay 20 Tab Right shift+Tab space
 wait_for 10 overlay_shown || fail "the switch did not show the overlay"
 kill -TERM "$PROGRAM_PID"
 status=0

@@ -74,7 +74,7 @@ mkdir -p "$CONF_DIR"
 } >"$CONF"
 start_program
 wait_and_open_panel garbage
-keys_then_overlay Tab Tab Right
+keys_then_overlay Tab Right
 stop_program garbage
 expect_setting gridSize 5
 settings_file_is_whole || fail "garbage: the file written is not clean: $(head -c 300 "$CONF")"
@@ -85,7 +85,7 @@ reset_conf
 write_conf '[General]\noverlay.gridSize=12\noverlay.tintHue=0.'
 start_program
 wait_and_open_panel truncated
-keys_then_overlay Tab Tab Right
+keys_then_overlay Tab Right
 stop_program truncated
 expect_setting gridSize 13
 pass "truncated file: what could be read is kept"
@@ -97,7 +97,7 @@ reset_conf
 write_conf '[General]\noverlay.gridSize=nan\noverlay.gridOpacity=inf\noverlay.scanlineOpacity=lots\noverlay.tintHue=-inf\noverlay.tintOpacity=1e308\noverlay.rollingBand=1e999\noverlay.flickerMode=2\n'
 start_program
 wait_and_open_panel numbers
-keys_then_overlay Tab Tab Right Tab Left Tab Right Tab Right Tab Left Tab Down \
+keys_then_overlay Tab Right Tab Left Tab Right Tab Right Tab Left Tab Down \
     shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 stop_program numbers
 expect_setting gridSize 5
@@ -117,7 +117,7 @@ mkdir -p "$CONF_DIR"
 } >"$CONF"
 start_program
 wait_and_open_panel huge
-keys_then_overlay Tab Tab Right
+keys_then_overlay Tab Right
 stop_program huge
 expect_setting gridSize 5
 (($(stat -c %s "$CONF") < 4096)) || fail "huge: the new file is $(stat -c %s "$CONF") bytes"
@@ -130,7 +130,7 @@ reset_conf
 mkdir -p "$CONF"
 start_program
 wait_and_open_panel directory
-keys_then_overlay Tab Tab Right Right Right
+keys_then_overlay Tab Right Right Right
 stop_program directory
 [[ -d "$CONF" ]] || fail "directory: the directory was replaced"
 [[ $(grep -c "cannot write settings" "$E2E_TMP/program.err") == 1 ]] ||
@@ -153,7 +153,7 @@ locked_case() {
 
     start_as_user
     wait_and_open_panel "$name"
-    keys_then_overlay Tab Tab Right Right
+    keys_then_overlay Tab Right Right
     chmod 0755 "$USER_CONF_DIR"
     [[ $(cat "$USER_CONF") == $'[General]\noverlay.gridSize=12' ]] ||
         fail "$name: the file changed: $(cat "$USER_CONF")"

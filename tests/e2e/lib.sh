@@ -178,6 +178,7 @@ setting() {
 # Succeeds while the control panel popup is mapped.
 has_panel() { [[ -n $(panel_window) ]]; }
 
+# Opens the control panel; it opens with the keyboard focus on its switch.
 open_panel() {
     click_tray_icon
     wait_for 10 has_panel || fail "the control panel did not open"

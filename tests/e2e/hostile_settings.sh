@@ -154,6 +154,8 @@ locked_case() {
     start_as_user
     wait_and_open_panel "$name"
     keys_then_overlay Tab Right Right
+    # Let the write batched behind the switch fail too before giving way.
+    sleep 1
     chmod 0755 "$USER_CONF_DIR"
     [[ $(cat "$USER_CONF") == $'[General]\noverlay.gridSize=12' ]] ||
         fail "$name: the file changed: $(cat "$USER_CONF")"

@@ -89,8 +89,7 @@ driver() { echo "$*" >&4; }
 panels() {
     local before
     before=$(wc -l <"$E2E_TMP/driver.out")
-    driver panels
-    wait_for 5 sh -c "tail -n +$((before + 1)) '$E2E_TMP/driver.out' | grep -q '^panels '"
+    ask panels "panels "
     tail -n +$((before + 1)) "$E2E_TMP/driver.out" | grep '^panel ' | sort >"$E2E_TMP/panels" || true
     tail -n +$((before + 1)) "$E2E_TMP/driver.out" | grep '^panels ' | head -1 | cut -d' ' -f2
 }
@@ -171,8 +170,9 @@ panel_window() {
     xwininfo -root -children | awk '/"Retro Glimmer": .*342x592/{print $1}' | head -1
 }
 
+# setting NAME [FILE]: the stored value of one setting.
 setting() {
-    sed -n "s/^overlay\.$1=//p" "$XDG_CONFIG_HOME/retroglimmer/retroglimmer.conf"
+    sed -n "s/^overlay\.$1=//p" "${2:-$XDG_CONFIG_HOME/retroglimmer/retroglimmer.conf}"
 }
 
 # Succeeds while the control panel popup is mapped.
@@ -205,7 +205,7 @@ settings_file_is_whole() {
 
 # expect_setting NAME VALUE [FILE]
 expect_setting() {
-    local file=${3:-$XDG_CONFIG_HOME/retroglimmer/retroglimmer.conf} got
-    got=$(sed -n "s/^overlay\.$1=//p" "$file")
+    local got
+    got=$(setting "$1" "${3:-}")
     [[ "$got" == "$2" ]] || fail "$1 is '$got' in the settings file, expected '$2'"
 }

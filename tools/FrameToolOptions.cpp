@@ -82,7 +82,7 @@ std::string applySetting(OverlayRenderConfiguration& snapshot, const std::string
     }
     for (int index = 0; index < OverlaySettings::numberCount; ++index) {
         const auto number = static_cast<Number>(index);
-        if (name != OverlaySettings::spec(number).name)
+        if (name != OverlaySettings::definition(number).name)
             continue;
         const std::optional<double> parsed = parseFinite(value);
         if (!parsed)

@@ -59,7 +59,7 @@ bool isFalse(const QByteArray& value) {
 
 QString AutostartEntry::filePath() {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    // The base directory specification says to ignore a relative path.
+    // XDG base directory rules: a relative path is to be ignored.
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QLatin1String("/.config");
     return base + QLatin1String("/autostart/retroglimmer.desktop");

@@ -9,19 +9,20 @@
 struct OverlayRenderConfiguration {
     using Number = OverlaySettings::Number;
 
-    double gridSize = OverlaySettings::spec(Number::gridSize).defaultValue;
-    double gridOpacity = OverlaySettings::spec(Number::gridOpacity).defaultValue;
-    double scanlineOpacity = OverlaySettings::spec(Number::scanlineOpacity).defaultValue;
-    double tintHue = OverlaySettings::spec(Number::tintHue).defaultValue;
-    double tintOpacity = OverlaySettings::spec(Number::tintOpacity).defaultValue;
-    double flickerIntensity = OverlaySettings::spec(Number::flickerIntensity).defaultValue;
+    double gridSize = OverlaySettings::definition(Number::gridSize).defaultValue;
+    double gridOpacity = OverlaySettings::definition(Number::gridOpacity).defaultValue;
+    double scanlineOpacity = OverlaySettings::definition(Number::scanlineOpacity).defaultValue;
+    double tintHue = OverlaySettings::definition(Number::tintHue).defaultValue;
+    double tintOpacity = OverlaySettings::definition(Number::tintOpacity).defaultValue;
+    double flickerIntensity = OverlaySettings::definition(Number::flickerIntensity).defaultValue;
     FlickerMode flickerMode = FlickerMode::soft;
-    double phosphorGlow = OverlaySettings::spec(Number::phosphorGlow).defaultValue;
-    double horizontalDrift = OverlaySettings::spec(Number::horizontalDrift).defaultValue;
-    double horizontalDriftSpeed = OverlaySettings::spec(Number::horizontalDriftSpeed).defaultValue;
-    double rollingBand = OverlaySettings::spec(Number::rollingBand).defaultValue;
-    double rollingBandSpeed = OverlaySettings::spec(Number::rollingBandSpeed).defaultValue;
-    double dustNoise = OverlaySettings::spec(Number::dustNoise).defaultValue;
+    double phosphorGlow = OverlaySettings::definition(Number::phosphorGlow).defaultValue;
+    double horizontalDrift = OverlaySettings::definition(Number::horizontalDrift).defaultValue;
+    double horizontalDriftSpeed =
+        OverlaySettings::definition(Number::horizontalDriftSpeed).defaultValue;
+    double rollingBand = OverlaySettings::definition(Number::rollingBand).defaultValue;
+    double rollingBandSpeed = OverlaySettings::definition(Number::rollingBandSpeed).defaultValue;
+    double dustNoise = OverlaySettings::definition(Number::dustNoise).defaultValue;
 
     // Reads the thirteen settings in field order.
     static OverlayRenderConfiguration fromSettings(const OverlaySettings& settings);

@@ -7,7 +7,7 @@
 namespace {
 using Number = OverlaySettings::Number;
 
-constexpr std::array<OverlaySettings::NumberSpec, OverlaySettings::numberCount> kNumbers{{
+constexpr std::array<OverlaySettings::NumberDefinition, OverlaySettings::numberCount> kNumbers{{
     {"gridSize", 4.0, 2.0, 48.0},
     {"gridOpacity", 0.3, 0.0, 1.0},
     {"scanlineOpacity", 0.0, 0.0, 1.0},
@@ -43,18 +43,18 @@ const char* const kFlickerMode = "flickerMode";
 // Load-time clamp: at or below the lower bound gives the lower bound, then above
 // the upper bound gives the upper bound. A NaN would slip through both
 // comparisons and poison every frame, so it takes the default instead.
-double clampLoaded(double value, const OverlaySettings::NumberSpec& spec) {
+double clampLoaded(double value, const OverlaySettings::NumberDefinition& definition) {
     if (std::isnan(value))
-        return spec.defaultValue;
-    if (value <= spec.lower)
-        value = spec.lower;
-    if (value > spec.upper)
-        value = spec.upper;
+        return definition.defaultValue;
+    if (value <= definition.lower)
+        value = definition.lower;
+    if (value > definition.upper)
+        value = definition.upper;
     return value;
 }
 } // namespace
 
-const OverlaySettings::NumberSpec& OverlaySettings::spec(Number number) {
+const OverlaySettings::NumberDefinition& OverlaySettings::definition(Number number) {
     return kNumbers[static_cast<int>(number)];
 }
 
@@ -67,7 +67,7 @@ OverlaySettings::OverlaySettings(std::unique_ptr<PreferenceStore> store, QObject
     , m_store(std::move(store)) {
     QVariantMap defaults;
     defaults.insert(key(kIsEnabled), false);
-    for (const NumberSpec& number : kNumbers)
+    for (const NumberDefinition& number : kNumbers)
         defaults.insert(key(number.name), number.defaultValue);
     defaults.insert(key(kFlickerMode),
                     QString::fromLatin1(FlickerMode::soft.rawValue().data(),

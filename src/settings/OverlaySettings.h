@@ -52,13 +52,13 @@ public:
     };
     static constexpr int numberCount = 12;
 
-    struct NumberSpec {
+    struct NumberDefinition {
         const char* name;
         double defaultValue;
         double lower;
         double upper;
     };
-    static const NumberSpec& spec(Number number);
+    static const NumberDefinition& definition(Number number);
     static QString key(const char* propertyName);
 
     // Called after every assignment to isEnabled, once persisted, with the value held.

@@ -19,7 +19,7 @@ using Number = OverlaySettings::Number;
 
 enum class Unit { pixels, percent, degrees };
 
-struct RowSpec {
+struct RowDefinition {
     Number number;
     const char* title; // shown verbatim
     const char* symbol;
@@ -29,7 +29,7 @@ struct RowSpec {
 };
 
 // In the order shown; the divider and the picker come after tintOpacity.
-const RowSpec kRows[] = {
+const RowDefinition kRows[] = {
     {Number::gridSize, "Pixel size", "square.grid.3x3", 1.0, Unit::pixels,
      &OverlaySettings::gridSizeChanged},
     {Number::gridOpacity, "Grid", "grid", 0.01, Unit::percent,
@@ -56,10 +56,10 @@ const RowSpec kRows[] = {
      &OverlaySettings::dustNoiseChanged},
 };
 
-const RowSpec& rowSpec(Number number) {
-    for (const RowSpec& spec : kRows)
-        if (spec.number == number)
-            return spec;
+const RowDefinition& rowDefinition(Number number) {
+    for (const RowDefinition& definition : kRows)
+        if (definition.number == number)
+            return definition;
     Q_UNREACHABLE();
 }
 
@@ -98,9 +98,9 @@ FilterSettingsView::FilterSettingsView(OverlaySettings& settings, bool showsHead
     connect(&m_settings, &OverlaySettings::isEnabledChanged, m_switch, [this] { showEnabled(); });
     showEnabled();
 
-    for (const RowSpec& spec : kRows) {
-        addRow(spec.number);
-        if (spec.number == Number::tintOpacity) {
+    for (const RowDefinition& definition : kRows) {
+        addRow(definition.number);
+        if (definition.number == Number::tintOpacity) {
             auto* divider = new Divider;
             m_layout->addWidget(divider);
             m_layout->addWidget(makePicker());
@@ -159,15 +159,16 @@ QWidget* FilterSettingsView::makePicker() {
 }
 
 void FilterSettingsView::addRow(Number number) {
-    const RowSpec& spec = rowSpec(number);
-    const OverlaySettings::NumberSpec& range = OverlaySettings::spec(number);
-    auto* row = new SettingSlider(QString::fromUtf8(spec.title), QString::fromUtf8(spec.symbol),
-                                  range.lower, range.upper, spec.step);
+    const RowDefinition& definition = rowDefinition(number);
+    const OverlaySettings::NumberDefinition& range = OverlaySettings::definition(number);
+    auto* row =
+        new SettingSlider(QString::fromUtf8(definition.title), QString::fromUtf8(definition.symbol),
+                          range.lower, range.upper, definition.step);
     m_rows[std::size_t(number)] = row;
     m_layout->addWidget(row);
     connect(row, &SettingSlider::valueEdited, &m_settings,
             [this, number](double value) { m_settings.setNumber(number, value); });
-    connect(&m_settings, spec.changed, row, [this, number] { showRow(number); });
+    connect(&m_settings, definition.changed, row, [this, number] { showRow(number); });
     showRow(number);
 }
 
@@ -185,9 +186,9 @@ QList<QWidget*> FilterSettingsView::entries() const {
 
 QList<QWidget*> FilterSettingsView::focusOrder() const {
     QList<QWidget*> order{m_switch};
-    for (const RowSpec& spec : kRows) {
-        order.append(row(spec.number)->slider());
-        if (spec.number == Number::tintOpacity)
+    for (const RowDefinition& definition : kRows) {
+        order.append(row(definition.number)->slider());
+        if (definition.number == Number::tintOpacity)
             order.append(m_picker);
     }
     return order;
@@ -203,7 +204,7 @@ void FilterSettingsView::showEnabled() {
 
 void FilterSettingsView::showRow(Number number) {
     const double value = m_settings.number(number);
-    m_rows[std::size_t(number)]->display(value, valueText(rowSpec(number).unit, value));
+    m_rows[std::size_t(number)]->display(value, valueText(rowDefinition(number).unit, value));
 }
 
 void FilterSettingsView::showFlickerMode() {

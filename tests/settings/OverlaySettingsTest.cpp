@@ -53,7 +53,7 @@ struct Fixture {
 void expectDefaults(const OverlaySettings& s) {
     const double defaults[] = {4.0, 0.3, 0.0, 0.33, 0.0, 0.0, 0.0, 0.0, 0.5, 0.0, 0.5, 0.0};
     for (int i = 0; i < OverlaySettings::numberCount; ++i)
-        EXPECT_EQ(s.number(Number(i)), defaults[i]) << OverlaySettings::spec(Number(i)).name;
+        EXPECT_EQ(s.number(Number(i)), defaults[i]) << OverlaySettings::definition(Number(i)).name;
     EXPECT_FALSE(s.isEnabled());
     EXPECT_EQ(s.flickerMode(), FlickerMode::soft);
 }

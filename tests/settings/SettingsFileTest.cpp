@@ -31,8 +31,8 @@ struct QSettingsPreferenceStoreFile : ::testing::Test {
             EXPECT_FALSE(s->isEnabled());
             for (int i = 0; i < OverlaySettings::numberCount; ++i) {
                 const auto n = static_cast<OverlaySettings::Number>(i);
-                EXPECT_GE(s->number(n), OverlaySettings::spec(n).lower) << i;
-                EXPECT_LE(s->number(n), OverlaySettings::spec(n).upper) << i;
+                EXPECT_GE(s->number(n), OverlaySettings::definition(n).lower) << i;
+                EXPECT_LE(s->number(n), OverlaySettings::definition(n).upper) << i;
             }
             s->setIsEnabled(true);
             s->setGridOpacity(0.29);

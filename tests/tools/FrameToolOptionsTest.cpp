@@ -50,7 +50,7 @@ TEST(FrameToolOptions, ReadsSizeTimeOutputAndSettings) {
     // Every numeric setting is reachable by its property name.
     for (int index = 0; index < OverlaySettings::numberCount; ++index) {
         const std::string name =
-            OverlaySettings::spec(static_cast<OverlaySettings::Number>(index)).name;
+            OverlaySettings::definition(static_cast<OverlaySettings::Number>(index)).name;
         const auto set = parse(with({"--set", name + "=0.625"}));
         ASSERT_TRUE(set) << name;
         EXPECT_NE(set->snapshot, OverlayRenderConfiguration()) << name;

@@ -54,12 +54,12 @@ void QSettingsPreferenceStore::open(const QString& expectedFile,
     adopt(make());
     // Sections are parsed on first use: read every key so that damage inside a
     // section shows in the status too, not only a broken section header.
-    m_settings->allKeys();
+    const QStringList keys = m_settings->allKeys();
     if (m_settings->status() != QSettings::FormatError)
         return;
     // Rescue what could be read, set the damaged file aside and start a clean one.
     QVariantMap rescued;
-    for (const QString& key : m_settings->allKeys())
+    for (const QString& key : keys)
         if (key.startsWith(QLatin1String("overlay.")))
             rescued.insert(key, m_settings->value(key));
     const QString file = m_settings->fileName();

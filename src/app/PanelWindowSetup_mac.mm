@@ -12,7 +12,13 @@ constexpr NSInteger kScreenSaverLevel = 1000;
 constexpr NSWindowCollectionBehavior kCollectionBehavior = 337;
 } // namespace
 
-bool PanelWindowSetup::prepareProcess() { return true; }
+const char* PanelWindowSetup::nativePlatform() {
+    return "cocoa";
+}
+
+bool PanelWindowSetup::prepareProcess() {
+    return true;
+}
 
 void PanelWindowSetup::prepareApplication() {
     // A menu-bar utility: no Dock icon and no menu bar of its own.
@@ -33,7 +39,6 @@ void PanelWindowSetup::configurePanel(QWidget& panel, QScreen* screen) {
 }
 
 void PanelWindowSetup::orderFront(QWidget& panel) {
-    panel.show();
     NSView* view = reinterpret_cast<NSView*>(panel.winId());
     NSWindow* window = view.window;
     if (!window)

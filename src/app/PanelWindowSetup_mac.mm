@@ -7,9 +7,11 @@
 #import <AppKit/AppKit.h>
 
 namespace {
-constexpr NSInteger kScreenSaverLevel = 1000;
-// Can join all spaces, stationary, ignores cycle, full-screen auxiliary.
-constexpr NSWindowCollectionBehavior kCollectionBehavior = 337;
+// On every space and beside full-screen windows, left in place by Mission
+// Control and skipped by window cycling.
+constexpr NSWindowCollectionBehavior kCollectionBehavior =
+    NSWindowCollectionBehaviorCanJoinAllSpaces | NSWindowCollectionBehaviorStationary |
+    NSWindowCollectionBehaviorIgnoresCycle | NSWindowCollectionBehaviorFullScreenAuxiliary;
 } // namespace
 
 const char* PanelWindowSetup::nativePlatform() {
@@ -43,8 +45,13 @@ void PanelWindowSetup::orderFront(QWidget& panel) {
     NSWindow* window = view.window;
     if (!window)
         return;
-    window.level = kScreenSaverLevel;
+    // Qt makes a Qt::Tool window an NSPanel, the only class this bit is valid
+    // for; on a plain NSWindow it is left out.
+    if ([window isKindOfClass:[NSPanel class]])
+        window.styleMask |= NSWindowStyleMaskNonactivatingPanel;
     window.collectionBehavior = kCollectionBehavior;
+    // After the two above, as Qt does: a level change re-verifies them.
+    window.level = NSScreenSaverWindowLevel;
     window.hasShadow = NO;
     window.ignoresMouseEvents = YES;
     window.opaque = NO;

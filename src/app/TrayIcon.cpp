@@ -1,7 +1,7 @@
 #include "TrayIcon.h"
 
 #include "ContentView.h"
-#include "LaunchAtLogin.h"
+#include "LaunchAtLoginAction.h"
 #include "MenuBarContentView.h"
 #include "OverlaySettings.h"
 #include "SymbolIcon.h"
@@ -39,14 +39,7 @@ TrayIcon::TrayIcon(OverlaySettings& settings, QObject* parent)
 
     connect(m_menu.addAction(tr("Settings…")), &QAction::triggered, this,
             &TrayIcon::openSettingsWindow);
-    QAction* launchAtLogin = m_menu.addAction(tr("Launch at login"));
-    launchAtLogin->setCheckable(true);
-    connect(&m_menu, &QMenu::aboutToShow, launchAtLogin,
-            [launchAtLogin] { launchAtLogin->setChecked(LaunchAtLogin::isEnabled()); });
-    connect(launchAtLogin, &QAction::toggled, this, [launchAtLogin](bool on) {
-        if (!LaunchAtLogin::setEnabled(on))
-            launchAtLogin->setChecked(LaunchAtLogin::isEnabled());
-    });
+    new LaunchAtLoginAction(m_menu);
     m_menu.addSeparator();
     connect(m_menu.addAction(tr("Quit")), &QAction::triggered, qApp, &QCoreApplication::quit);
     m_icon.setContextMenu(&m_menu);

@@ -6,6 +6,7 @@
 #include "OverlaySettings.h"
 #include "SymbolIcon.h"
 #include "TrayPanel.h"
+#include "TraySetup.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -42,7 +43,7 @@ TrayIcon::TrayIcon(OverlaySettings& settings, QObject* parent)
     new LaunchAtLoginAction(m_menu);
     m_menu.addSeparator();
     connect(m_menu.addAction(tr("Quit")), &QAction::triggered, qApp, &QCoreApplication::quit);
-    m_icon.setContextMenu(&m_menu);
+    TraySetup::attach(m_icon, m_menu);
     connect(&m_icon, &QSystemTrayIcon::activated, this, &TrayIcon::onActivated);
 }
 
@@ -56,6 +57,8 @@ void TrayIcon::show() {
 }
 
 void TrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason) {
+    if (TraySetup::opensMenu(reason))
+        return;
     if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
         if (m_panel->isVisible())
             m_panel->hide();

@@ -78,12 +78,13 @@ function(retroglimmer_configure_mac_bundle)
     XCODE_ATTRIBUTE_ENABLE_HARDENED_RUNTIME YES)
 
   # Installing copies the Qt frameworks and plugins into the bundle, then
-  # signs: nested code first, then the bundle with the entitlements.
+  # signs: nested code first, then the bundle with the entitlements. The
+  # bundle lies under DESTDIR when one is given (a staged install, or cpack).
   qt_generate_deploy_app_script(TARGET retroglimmer
     FILENAME_VARIABLE deploy_script NO_UNSUPPORTED_PLATFORM_ERROR)
   install(SCRIPT ${deploy_script})
   install(CODE "
-    set(bundle \"\${CMAKE_INSTALL_PREFIX}/Retro Glimmer.app\")
+    set(bundle \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/Retro Glimmer.app\")
     execute_process(COMMAND codesign --force --deep --options runtime
         --sign \"${RETROGLIMMER_CODESIGN_IDENTITY}\" \"\${bundle}\"
       COMMAND_ERROR_IS_FATAL ANY)

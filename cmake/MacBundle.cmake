@@ -28,7 +28,7 @@ if(NOT CMAKE_OSX_ARCHITECTURES)
 endif()
 
 set(RETROGLIMMER_CODESIGN_IDENTITY "-" CACHE STRING
-    "codesign identity for the installed bundle; '-' signs ad hoc")
+    "codesign identity for the installed bundle; '-' signs ad hoc (runs on this Mac only)")
 
 function(retroglimmer_configure_mac_bundle)
   set(macos_dir ${PROJECT_SOURCE_DIR}/packaging/macos)
@@ -73,21 +73,37 @@ function(retroglimmer_configure_mac_bundle)
     MACOSX_BUNDLE_BUNDLE_VERSION ${PROJECT_VERSION}
     MACOSX_BUNDLE_SHORT_VERSION_STRING ${PROJECT_VERSION}
     MACOSX_BUNDLE_ICON_FILE retroglimmer.icns
-    # Xcode signs at build time with these; other generators sign on install.
-    XCODE_ATTRIBUTE_CODE_SIGN_ENTITLEMENTS ${entitlements}
-    XCODE_ATTRIBUTE_ENABLE_HARDENED_RUNTIME YES)
+    # Xcode signs at build time with these (and the two below); other
+    # generators sign on install.
+    XCODE_ATTRIBUTE_CODE_SIGN_ENTITLEMENTS ${entitlements})
+
+  # The hardened runtime turns on library validation, which loads only code
+  # signed with the program's own team ID. An ad hoc signature has none, so
+  # the Qt frameworks in the bundle would be refused and the program killed
+  # at launch: the hardened runtime (which notarisation needs) comes with a
+  # real identity only.
+  set(runtime_option "")
+  set(hardened_runtime NO)
+  if(NOT RETROGLIMMER_CODESIGN_IDENTITY STREQUAL "-")
+    set(runtime_option "--options runtime")
+    set(hardened_runtime YES)
+  endif()
+  set_target_properties(retroglimmer PROPERTIES
+    XCODE_ATTRIBUTE_CODE_SIGN_IDENTITY "${RETROGLIMMER_CODESIGN_IDENTITY}"
+    XCODE_ATTRIBUTE_ENABLE_HARDENED_RUNTIME ${hardened_runtime})
 
   # Installing copies the Qt frameworks and plugins into the bundle, then
-  # signs: nested code first, then the bundle with the entitlements.
+  # signs: nested code first, then the bundle with the entitlements. The
+  # bundle lies under DESTDIR when one is given (a staged install, or cpack).
   qt_generate_deploy_app_script(TARGET retroglimmer
     FILENAME_VARIABLE deploy_script NO_UNSUPPORTED_PLATFORM_ERROR)
   install(SCRIPT ${deploy_script})
   install(CODE "
-    set(bundle \"\${CMAKE_INSTALL_PREFIX}/Retro Glimmer.app\")
-    execute_process(COMMAND codesign --force --deep --options runtime
+    set(bundle \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/Retro Glimmer.app\")
+    execute_process(COMMAND codesign --force --deep ${runtime_option}
         --sign \"${RETROGLIMMER_CODESIGN_IDENTITY}\" \"\${bundle}\"
       COMMAND_ERROR_IS_FATAL ANY)
-    execute_process(COMMAND codesign --force --options runtime
+    execute_process(COMMAND codesign --force ${runtime_option}
         --entitlements \"${entitlements}\"
         --sign \"${RETROGLIMMER_CODESIGN_IDENTITY}\" \"\${bundle}\"
       COMMAND_ERROR_IS_FATAL ANY)")

@@ -13,6 +13,11 @@ bool LaunchAtLogin::isEnabled() {
     return file.open(QIODevice::ReadOnly) && AutostartEntry::isActive(file.readAll());
 }
 
+// Desktops start autostart entries without asking anyone.
+bool LaunchAtLogin::awaitsApproval() {
+    return false;
+}
+
 bool LaunchAtLogin::setEnabled(bool enabled) {
     const QString path = AutostartEntry::filePath();
     const QFileInfo info(path);

@@ -4,27 +4,39 @@
 #import <ServiceManagement/ServiceManagement.h>
 
 // The application itself is the login item (macOS 13 and later). Registration
-// may wait for the user's approval in System Settings; until then the item
-// reads as off.
+// may wait for the user's approval in System Settings > General > Login Items,
+// and goes back to waiting should the user withdraw it there.
+
+namespace {
+SMAppServiceStatus status() {
+    return SMAppService.mainAppService.status;
+}
+} // namespace
 
 bool LaunchAtLogin::isEnabled() {
     @autoreleasepool {
-        return SMAppService.mainAppService.status == SMAppServiceStatusEnabled;
+        return status() == SMAppServiceStatusEnabled;
+    }
+}
+
+bool LaunchAtLogin::awaitsApproval() {
+    @autoreleasepool {
+        return status() == SMAppServiceStatusRequiresApproval;
     }
 }
 
 bool LaunchAtLogin::setEnabled(bool enabled) {
     @autoreleasepool {
         SMAppService* service = SMAppService.mainAppService;
-        const SMAppServiceStatus status = service.status;
-        if (!enabled && status != SMAppServiceStatusEnabled &&
-            status != SMAppServiceStatusRequiresApproval)
-            return true; // nothing registered: already off
+        const bool registered = service.status == SMAppServiceStatusEnabled ||
+                                service.status == SMAppServiceStatusRequiresApproval;
         NSError* error = nil;
-        const BOOL done = enabled ? [service registerAndReturnError:&error]
-                                  : [service unregisterAndReturnError:&error];
-        if (done && enabled && service.status == SMAppServiceStatusRequiresApproval)
+        if (!enabled)
+            return !registered || [service unregisterAndReturnError:&error];
+        if (!registered && ![service registerAndReturnError:&error])
+            return false;
+        if (service.status == SMAppServiceStatusRequiresApproval)
             [SMAppService openSystemSettingsLoginItems];
-        return done;
+        return true;
     }
 }

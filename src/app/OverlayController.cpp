@@ -1,6 +1,7 @@
 #include "OverlayController.h"
 
 #include "FrameClock.h"
+#include "NativeWindowSetup.h"
 #include "OverlaySettings.h"
 #include "OverlayView.h"
 #include "PanelWindowSetup.h"
@@ -52,11 +53,14 @@ void OverlayController::showPanels() {
     for (QScreen* screen : m_screens()) {
         std::unique_ptr<QWidget>& slot = m_windows[screen];
         if (slot) {
-            PanelWindowSetup::forgetPanel(*slot);
+            if (NativeWindowSetup::runs())
+                PanelWindowSetup::forgetPanel(*slot);
             slot->close();
         }
         slot = makePanel(screen);
-        PanelWindowSetup::orderFront(*slot);
+        slot->show();
+        if (NativeWindowSetup::runs())
+            PanelWindowSetup::orderFront(*slot);
     }
 }
 
@@ -64,7 +68,8 @@ void OverlayController::closePanels() {
     Windows closing;
     closing.swap(m_windows);
     for (auto& [screen, panel] : closing) {
-        PanelWindowSetup::forgetPanel(*panel);
+        if (NativeWindowSetup::runs())
+            PanelWindowSetup::forgetPanel(*panel);
         panel->close();
     }
 }

@@ -8,6 +8,9 @@ class QWidget;
 // floats above everything, and what the application needs at launch.
 namespace PanelWindowSetup {
 
+// The Qt platform plugin whose native window handles these functions use.
+const char* nativePlatform();
+
 // Before the application object exists (e.g. choose X11 over Wayland). False,
 // after saying why on stderr, when there is no display to run on.
 bool prepareProcess();
@@ -15,7 +18,8 @@ bool prepareProcess();
 void prepareApplication();
 // Flags and attributes of a fresh panel, before it is shown.
 void configurePanel(QWidget& panel, QScreen* screen);
-// Shows the panel above every other window, without activating anything.
+// Once the panel is shown: lifts it above every other window, without
+// activating anything.
 void orderFront(QWidget& panel);
 // The panel is about to close.
 void forgetPanel(QWidget& panel);

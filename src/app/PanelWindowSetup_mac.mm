@@ -7,12 +7,20 @@
 #import <AppKit/AppKit.h>
 
 namespace {
-constexpr NSInteger kScreenSaverLevel = 1000;
-// Can join all spaces, stationary, ignores cycle, full-screen auxiliary.
-constexpr NSWindowCollectionBehavior kCollectionBehavior = 337;
+// On every space and beside full-screen windows, left in place by Mission
+// Control and skipped by window cycling.
+constexpr NSWindowCollectionBehavior kCollectionBehavior =
+    NSWindowCollectionBehaviorCanJoinAllSpaces | NSWindowCollectionBehaviorStationary |
+    NSWindowCollectionBehaviorIgnoresCycle | NSWindowCollectionBehaviorFullScreenAuxiliary;
 } // namespace
 
-bool PanelWindowSetup::prepareProcess() { return true; }
+const char* PanelWindowSetup::nativePlatform() {
+    return "cocoa";
+}
+
+bool PanelWindowSetup::prepareProcess() {
+    return true;
+}
 
 void PanelWindowSetup::prepareApplication() {
     // A menu-bar utility: no Dock icon and no menu bar of its own.
@@ -33,13 +41,17 @@ void PanelWindowSetup::configurePanel(QWidget& panel, QScreen* screen) {
 }
 
 void PanelWindowSetup::orderFront(QWidget& panel) {
-    panel.show();
     NSView* view = reinterpret_cast<NSView*>(panel.winId());
     NSWindow* window = view.window;
     if (!window)
         return;
-    window.level = kScreenSaverLevel;
+    // Qt makes a Qt::Tool window an NSPanel, the only class this bit is valid
+    // for; on a plain NSWindow it is left out.
+    if ([window isKindOfClass:[NSPanel class]])
+        window.styleMask |= NSWindowStyleMaskNonactivatingPanel;
     window.collectionBehavior = kCollectionBehavior;
+    // After the two above, as Qt does: a level change re-verifies them.
+    window.level = NSScreenSaverWindowLevel;
     window.hasShadow = NO;
     window.ignoresMouseEvents = YES;
     window.opaque = NO;

@@ -1,5 +1,6 @@
 #include "PanelWindowSetup.h"
 
+#include "NativeWindowSetup.h"
 #include "X11StackingGuard.h"
 
 #include <QGuiApplication>
@@ -11,7 +12,7 @@
 
 namespace {
 bool isX11() {
-    return QGuiApplication::platformName() == QLatin1String("xcb");
+    return NativeWindowSetup::runs();
 }
 
 // One guard for the process, made when the first panel is shown on X11.
@@ -29,6 +30,10 @@ X11StackingGuard* stackingGuard() {
     return guard.get();
 }
 } // namespace
+
+const char* PanelWindowSetup::nativePlatform() {
+    return "xcb";
+}
 
 bool PanelWindowSetup::prepareProcess() {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -74,7 +79,6 @@ void PanelWindowSetup::configurePanel(QWidget& panel, QScreen* screen) {
 }
 
 void PanelWindowSetup::orderFront(QWidget& panel) {
-    panel.show();
     if (X11StackingGuard* guard = stackingGuard())
         guard->add(panel);
 }

@@ -13,8 +13,8 @@ class SingleInstance : public QObject {
     Q_OBJECT
 
 public:
-    // directory: where the lock and the socket live (the user's runtime
-    // directory by default).
+    // directory: where the lock and the socket live (see InstanceLocation
+    // for the default).
     explicit SingleInstance(const QString& directory = QString(), QObject* parent = nullptr);
     ~SingleInstance() override;
 
@@ -27,6 +27,7 @@ signals:
 
 private:
     bool notifyRunningInstance() const;
+    QString filePath(const char* suffix) const;
 
     QString m_directory;
     std::unique_ptr<QLockFile> m_lock;

@@ -1,11 +1,12 @@
 #include "TrayIcon.h"
 
 #include "ContentView.h"
-#include "LaunchAtLogin.h"
+#include "LaunchAtLoginAction.h"
 #include "MenuBarContentView.h"
 #include "OverlaySettings.h"
 #include "SymbolIcon.h"
 #include "TrayPanel.h"
+#include "TraySetup.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -39,17 +40,10 @@ TrayIcon::TrayIcon(OverlaySettings& settings, QObject* parent)
 
     connect(m_menu.addAction(tr("Settings…")), &QAction::triggered, this,
             &TrayIcon::openSettingsWindow);
-    QAction* launchAtLogin = m_menu.addAction(tr("Launch at login"));
-    launchAtLogin->setCheckable(true);
-    connect(&m_menu, &QMenu::aboutToShow, launchAtLogin,
-            [launchAtLogin] { launchAtLogin->setChecked(LaunchAtLogin::isEnabled()); });
-    connect(launchAtLogin, &QAction::toggled, this, [launchAtLogin](bool on) {
-        if (!LaunchAtLogin::setEnabled(on))
-            launchAtLogin->setChecked(LaunchAtLogin::isEnabled());
-    });
+    new LaunchAtLoginAction(m_menu);
     m_menu.addSeparator();
     connect(m_menu.addAction(tr("Quit")), &QAction::triggered, qApp, &QCoreApplication::quit);
-    m_icon.setContextMenu(&m_menu);
+    TraySetup::attach(m_icon, m_menu);
     connect(&m_icon, &QSystemTrayIcon::activated, this, &TrayIcon::onActivated);
 }
 
@@ -63,6 +57,8 @@ void TrayIcon::show() {
 }
 
 void TrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason) {
+    if (TraySetup::opensMenu(reason))
+        return;
     if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
         if (m_panel->isVisible())
             m_panel->hide();

@@ -1,10 +1,12 @@
 #include "LaunchAtLogin.h"
 #include "AutostartEntry.h"
+#include "LaunchAtLoginAction.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -90,4 +92,30 @@ TEST_F(LaunchAtLoginTest, FailedWritesReportFalseAndChangeNothing) {
     EXPECT_FALSE(LaunchAtLogin::setEnabled(true));
     EXPECT_FALSE(LaunchAtLogin::setEnabled(false));
     EXPECT_TRUE(QFileInfo(entryPath() + "/inside").isDir());
+}
+
+TEST_F(LaunchAtLoginTest, OpeningTheMenuShowsTheEntryAndOnlyAClickWritesIt) {
+    QMenu menu;
+    auto* item = new LaunchAtLoginAction(menu);
+    const QByteArray elsewhere = AutostartEntry::contents("/old/place/retroglimmer");
+    ASSERT_TRUE(QDir().mkpath(autostartDir()));
+    ASSERT_TRUE(writeFile(entryPath(), elsewhere));
+    emit menu.aboutToShow();
+    EXPECT_TRUE(item->toggle().isChecked());
+    EXPECT_TRUE(item->toggle().isEnabled());
+    EXPECT_FALSE(item->approvalHint().isVisible());
+    EXPECT_EQ(readAll(entryPath()), elsewhere);
+
+    // Switched off by the desktop: shown as off, and left as it is.
+    ASSERT_TRUE(writeFile(entryPath(), elsewhere + "Hidden=true\n"));
+    emit menu.aboutToShow();
+    EXPECT_FALSE(item->toggle().isChecked());
+    EXPECT_EQ(readAll(entryPath()), elsewhere + "Hidden=true\n");
+
+    item->toggle().trigger();
+    EXPECT_TRUE(item->toggle().isChecked());
+    EXPECT_EQ(readAll(entryPath()),
+              AutostartEntry::contents(QCoreApplication::applicationFilePath()));
+    item->toggle().trigger();
+    EXPECT_FALSE(QFile::exists(entryPath()));
 }

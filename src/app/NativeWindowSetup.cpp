@@ -1,0 +1,13 @@
+#include "NativeWindowSetup.h"
+
+#include "PanelWindowSetup.h"
+
+#include <QGuiApplication>
+
+bool NativeWindowSetup::runsOn(QStringView platformName) {
+    return platformName == QLatin1String(PanelWindowSetup::nativePlatform());
+}
+
+bool NativeWindowSetup::runs() {
+    return runsOn(QGuiApplication::platformName());
+}

@@ -7,6 +7,7 @@
 #include "SwitchToggle.h"
 #include "SymbolLabel.h"
 #include "ValueText.h"
+#include "WheelNeedsFocus.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -139,6 +140,7 @@ QWidget* FilterSettingsView::makePicker() {
         m_picker->addItem(fromView(mode.title()), mode.ordinal());
     m_picker->setAccessibleName(label->text());
     m_picker->setFocusPolicy(Qt::StrongFocus);
+    WheelNeedsFocus::install(m_picker);
     label->setBuddy(m_picker);
 
     auto* line = new QHBoxLayout(row);

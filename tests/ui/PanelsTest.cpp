@@ -9,6 +9,7 @@
 #include "UiTestSupport.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCursor>
 #include <QScreen>
 #include <QScrollArea>
@@ -66,24 +67,34 @@ TEST(Panels, KeepTheirFixedSizesWithTheButtonsInsideAndTheListScrollingWithin) {
     EXPECT_LT(inside(view.resetButton(), &view).right(), inside(view.quitButton(), &view).left());
     EXPECT_EQ(inside(view.quitButton(), &view).right(), 340 - 16 - 1);
 
-    // The list is taller than its area; the wheel scrolls it unless a slider has focus.
+    // The list is taller than its area; the wheel scrolls it unless the control
+    // under the pointer has focus.
     EXPECT_GT(view.listArea()->widget()->height(), 520);
-    SteppedSlider* slider = open.list()->row(OverlaySettings::Number::gridOpacity)->slider();
-    const auto wheel = [&] {
-        const QPointF at = slider->rect().center();
-        QWheelEvent event(at, slider->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+    QScrollBar* scroll = view.listArea()->verticalScrollBar();
+    const auto wheel = [&](QWidget* control) {
+        scroll->setValue(0);
+        const QPointF at = control->rect().center();
+        QWheelEvent event(at, control->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         // As if from the window system (notify keeps the flag, sendEvent would clear
         // it): only such wheel events travel on to the parents.
         QSpontaneKeyEvent::setSpontaneous(&event);
-        qApp->notify(slider, &event);
+        qApp->notify(control, &event);
+        return scroll->value() > 0;
     };
-    wheel();
-    EXPECT_EQ(open.t.settings->gridOpacity(), 0.3);
-    EXPECT_GT(view.listArea()->verticalScrollBar()->value(), 0);
+    OverlaySettings& settings = *open.t.settings;
+    SteppedSlider* slider = open.list()->row(OverlaySettings::Number::gridOpacity)->slider();
+    QComboBox* picker = open.list()->flickerPicker();
+    EXPECT_TRUE(wheel(slider));
+    EXPECT_TRUE(wheel(picker));
+    EXPECT_EQ(settings.gridOpacity(), 0.3);
+    EXPECT_EQ(settings.flickerMode(), FlickerMode::soft);
     slider->setFocus();
-    wheel();
-    EXPECT_NE(open.t.settings->gridOpacity(), 0.3);
+    EXPECT_FALSE(wheel(slider));
+    picker->setFocus();
+    EXPECT_FALSE(wheel(picker));
+    EXPECT_NE(settings.gridOpacity(), 0.3);
+    EXPECT_NE(settings.flickerMode(), FlickerMode::soft);
 }
 
 TEST(TrayPanel, OpensBesideTheTrayIconOrAtTheCursorAndStaysOnTheScreen) {

@@ -173,7 +173,7 @@ TEST(Keyboard, KeysChangeTheSettingsOneStepAtATime) {
     open.press(Qt::Key_Tab); // Grid
     open.press(Qt::Key_Left);
     EXPECT_EQ(settings.gridOpacity(), 0.29);
-    EXPECT_EQ(open.list()->row(OverlaySettings::Number::gridOpacity)->formattedValue(), "28 %");
+    EXPECT_EQ(open.list()->row(OverlaySettings::Number::gridOpacity)->formattedValue(), "29 %");
     open.press(Qt::Key_Up);
     EXPECT_EQ(settings.gridOpacity(), 0.3);
 

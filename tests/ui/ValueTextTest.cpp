@@ -1,24 +1,33 @@
 #include "ValueText.h"
 #include "PanelFonts.h"
+#include "SteppedSlider.h"
 #include "UiTestSupport.h"
 
 #include <QFontMetricsF>
 #include <gtest/gtest.h>
 #include <limits>
 
-TEST(ValueText, TruncatesTowardZeroSaturatesAndShowsNaNAsADash) {
+// Each step a slider writes, and the double nearest each step's decimal (what a
+// settings file holds), shows its own number: 0.29 x 100 is 28.999999999999996.
+TEST(ValueText, EveryStepOfEverySliderShowsItsOwnNumber) {
+    const SteppedSlider fraction(0, 1, 0.01);
+    for (int k = 0; k <= 100; ++k)
+        for (double v : {fraction.valueAtStep(k), k / 100.0}) {
+            EXPECT_EQ(ValueText::percent(v), QString::number(k) + " %");
+            EXPECT_EQ(ValueText::degrees(v), QString::number(36 * k / 10) + "°");
+        }
+    const SteppedSlider pixels(2, 48, 1);
+    for (int k = 0; k <= pixels.stepCount(); ++k)
+        EXPECT_EQ(ValueText::pixels(pixels.valueAtStep(k)), QString::number(2 + k) + " px");
+}
+
+TEST(ValueText, BetweenStepsTruncatesTowardZeroSaturatesAndShowsNaNAsADash) {
     const double inf = std::numeric_limits<double>::infinity();
     const std::pair<QString, const char*> cases[] = {
-        // 0.33 x 360 = 118.8; the doubles nearest 0.29, 0.57, 0.58 give products
-        // just below the whole number.
-        {ValueText::degrees(0.33), "118°"},
-        {ValueText::percent(0.29), "28 %"},
-        {ValueText::percent(0.57), "56 %"},
-        {ValueText::percent(0.58), "57 %"},
+        {ValueText::percent(0.2899), "28 %"},
+        {ValueText::degrees(0.0099), "3°"},
         {ValueText::pixels(4.7), "4 px"},
         {ValueText::pixels(47.999), "47 px"},
-        {ValueText::percent(1.0), "100 %"},
-        {ValueText::degrees(1.0), "360°"},
         {ValueText::pixels(-2.7), "-2 px"},
         {ValueText::percent(-0.005), "0 %"},
         {ValueText::pixels(inf), "9223372036854775807 px"},
@@ -40,3 +49,4 @@ TEST(ValueText, CaptionFontHasTabularDigitsAndPixelSizedFontsScale) {
     pixels.setPixelSize(20);
     EXPECT_EQ(PanelFonts::title(pixels).pixelSize(), 28);
 }
+

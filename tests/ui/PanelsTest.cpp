@@ -1,5 +1,7 @@
 #include "ContentView.h"
+#include "EdgeFade.h"
 #include "FilterSettingsView.h"
+#include "ListScrollArea.h"
 #include "MenuBarContentView.h"
 #include "SettingSlider.h"
 #include "SteppedSlider.h"
@@ -97,6 +99,42 @@ TEST(Panels, KeepTheirFixedSizesWithTheButtonsInsideAndTheListScrollingWithin) {
     EXPECT_NE(settings.flickerMode(), FlickerMode::soft);
 }
 
+// Soft fades at the list's edges say that rows lie beyond them, and only then:
+// the strip along an edge shows less of the rows than the rows' own picture.
+TEST(Panels, TheListFadesAnEdgeOnlyWhileRowsLieBeyondIt) {
+    OpenPanel open;
+    ListScrollArea* area = open.panel.content()->listArea();
+    QScrollBar* scroll = area->verticalScrollBar();
+    const QColor background = area->palette().color(QPalette::Window);
+    const auto ink = [&](const QImage& image) {
+        double sum = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                sum += std::abs(c.red() - background.red()) +
+                       std::abs(c.green() - background.green()) +
+                       std::abs(c.blue() - background.blue());
+            }
+        return sum;
+    };
+    const auto shownShare = [&](Qt::Edge edge) {
+        const QSize size = area->viewport()->size();
+        const QRect strip(0, edge == Qt::TopEdge ? 0 : size.height() - EdgeFade::depth,
+                          size.width(), EdgeFade::depth);
+        const QImage shown = area->grab(strip.translated(area->viewport()->pos())).toImage();
+        const QImage rows = area->widget()->grab(strip.translated(0, scroll->value())).toImage();
+        return ink(shown) / ink(rows);
+    };
+    EXPECT_GT(shownShare(Qt::TopEdge), 0.98);
+    EXPECT_LT(shownShare(Qt::BottomEdge), 0.7);
+    scroll->setValue(scroll->maximum() / 2);
+    EXPECT_LT(shownShare(Qt::TopEdge), 0.7);
+    EXPECT_LT(shownShare(Qt::BottomEdge), 0.7);
+    scroll->setValue(scroll->maximum());
+    EXPECT_LT(shownShare(Qt::TopEdge), 0.7);
+    EXPECT_GT(shownShare(Qt::BottomEdge), 0.98);
+}
+
 TEST(TrayPanel, OpensBesideTheTrayIconOrAtTheCursorAndStaysOnTheScreen) {
     const QSize size(342, 592);
     const int gap = TrayPanel::gap;
@@ -128,27 +166,41 @@ TEST(TrayPanel, OpensBesideTheTrayIconOrAtTheCursorAndStaysOnTheScreen) {
     EXPECT_TRUE(open.available.contains(open.panel.geometry()));
 }
 
-TEST(Keyboard, TabVisitsEveryControlTopToBottomByItsAccessibleName) {
-    // Opening the panel puts the focus on its first control.
+// The list keeps the focused control in view (clear of the fades) however the
+// focus got there, and the panel reopens at the top with its switch focused.
+TEST(Keyboard, TabVisitsEveryControlInViewAndThePanelReopensAtTheTop) {
     OpenPanel open;
-    QScrollBar* scroll = open.panel.content()->listArea()->verticalScrollBar();
+    ListScrollArea* area = open.panel.content()->listArea();
+    // In view, and clear of the fade at an edge the list is not at.
+    const auto inView = [&](QWidget* control) {
+        const QScrollBar* scroll = area->verticalScrollBar();
+        const QRect clear = area->viewport()->rect().adjusted(
+            0, scroll->value() > 0 ? EdgeFade::depth : 0, 0,
+            scroll->value() < scroll->maximum() ? -EdgeFade::depth : 0);
+        return clear.contains(
+            QRect(control->mapTo(area->viewport(), QPoint(0, 0)), control->size()));
+    };
     for (const char* name : kOrder) {
         QWidget* focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);
         EXPECT_EQ(focus->accessibleName(), QString(name));
-        if (QString(name) == "Signal dust") {
-            // The hidden-scroll-bar list still scrolls the focused control into view.
-            EXPECT_GT(scroll->value(), 0);
-            const QRect area(QPoint(0, 0), open.panel.content()->listArea()->viewport()->size());
-            const QPoint top =
-                focus->mapTo(open.panel.content()->listArea()->viewport(), QPoint(0, 0));
-            EXPECT_TRUE(area.contains(QRect(top, focus->size())));
+        if (open.list()->isAncestorOf(focus)) {
+            EXPECT_TRUE(inView(focus)) << name;
         }
         open.press(Qt::Key_Tab);
     }
     EXPECT_EQ(QApplication::focusWidget(), open.list()->enableSwitch());
     open.press(Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget()->accessibleName(), "Quit");
+
+    // As a click or assistive technology would move it.
+    QWidget* last = open.list()->row(OverlaySettings::Number::dustNoise)->slider();
+    last->setFocus();
+    EXPECT_TRUE(inView(last));
+    open.press(Qt::Key_Escape);
+    open.panel.showNear(QRect());
+    EXPECT_EQ(QApplication::focusWidget(), open.list()->enableSwitch());
+    EXPECT_EQ(area->verticalScrollBar()->value(), 0);
 }
 
 TEST(Keyboard, KeysChangeTheSettingsOneStepAtATime) {

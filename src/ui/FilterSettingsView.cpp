@@ -2,6 +2,7 @@
 
 #include "Divider.h"
 #include "PanelFonts.h"
+#include "SecondaryLabel.h"
 #include "SettingSlider.h"
 #include "SteppedSlider.h"
 #include "SwitchToggle.h"
@@ -119,9 +120,8 @@ QWidget* FilterSettingsView::makeHeader() {
     header->setObjectName(QStringLiteral("header"));
     auto* title = new QLabel(tr("Retro Glimmer"));
     title->setFont(PanelFonts::title(font()));
-    auto* tagline = new QLabel(tr("CRT overlay for videos, browsers, and local players."));
+    auto* tagline = new SecondaryLabel(tr("CRT overlay for videos, browsers, and local players."));
     tagline->setFont(PanelFonts::subheadline(font()));
-    tagline->setForegroundRole(QPalette::PlaceholderText);
     tagline->setWordWrap(true);
 
     auto* column = new QVBoxLayout(header);

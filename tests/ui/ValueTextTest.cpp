@@ -1,9 +1,14 @@
 #include "ValueText.h"
+#include "ContentView.h"
+#include "FilterSettingsView.h"
 #include "PanelFonts.h"
+#include "SecondaryLabel.h"
 #include "SteppedSlider.h"
 #include "UiTestSupport.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -50,3 +55,36 @@ TEST(ValueText, CaptionFontHasTabularDigitsAndPixelSizedFontsScale) {
     EXPECT_EQ(PanelFonts::title(pixels).pixelSize(), 28);
 }
 
+// The value texts and the tagline read at least 4.5:1 against the background
+// they are drawn on, in a light and in a dark palette.
+TEST(ValueText, ValueTextsAndTaglineAreReadableInALightAndADarkPalette) {
+    EXPECT_NEAR(SecondaryLabel::contrast(Qt::black, Qt::white), 21.0, 1e-9);
+    EXPECT_NEAR(SecondaryLabel::contrast(QColor(0x7c7c7c), QColor(0xefefef)), 3.6, 0.05);
+    EXPECT_NEAR(SecondaryLabel::contrast(Qt::green, Qt::black), 15.3, 0.01);
+    TestSettings t;
+    ContentView window(*t.settings);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QList<SecondaryLabel*> labels = window.findChildren<SecondaryLabel*>();
+    ASSERT_EQ(labels.size(), 13);
+    const QPalette original = QApplication::palette();
+    for (const QPalette& palette : {original, darkPalette()}) {
+        QApplication::setPalette(palette);
+        QApplication::processEvents();
+        // The window colour is what the list is drawn on (seen beside the tagline).
+        const QColor background = palette.color(QPalette::Window);
+        const QWidget* header = window.settingsView()->header();
+        EXPECT_EQ(window.grab().toImage().pixelColor(header->mapTo(&window, QPoint(0, 0))),
+                  background);
+        for (const SecondaryLabel* label : labels) {
+            const double ratio = SecondaryLabel::contrast(
+                label->palette().color(label->foregroundRole()), background);
+            EXPECT_GE(ratio, 4.5) << label->text().toStdString();
+            // Still of lesser weight than the main text.
+            EXPECT_LT(ratio,
+                      SecondaryLabel::contrast(palette.color(QPalette::WindowText), background));
+        }
+    }
+    QApplication::setPalette(original);
+    QApplication::processEvents();
+}

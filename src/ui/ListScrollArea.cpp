@@ -28,6 +28,10 @@ bool ListScrollArea::viewportEvent(QEvent* event) {
 }
 
 void ListScrollArea::followFocus(QWidget* focused) {
+    // A control clicked is in view already; scrolling now would move its
+    // thumb away from under the pointer that is pressing it.
+    if (QApplication::mouseButtons() != Qt::NoButton)
+        return;
     if (focused && widget() && widget()->isAncestorOf(focused))
         ensureWidgetVisible(focused);
 }

@@ -35,7 +35,7 @@ TrayIcon::TrayIcon(OverlaySettings& settings, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
     , m_panel(std::make_unique<TrayPanel>(settings)) {
-    m_icon.setIcon(SymbolIcon::icon(QStringLiteral("square.grid.3x3")));
+    m_icon.setIcon(SymbolIcon::outlined(QStringLiteral("square.grid.3x3")));
     m_icon.setToolTip(tr("Retro Glimmer"));
 
     connect(m_menu.addAction(tr("Settings…")), &QAction::triggered, this,

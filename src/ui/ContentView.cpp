@@ -1,13 +1,14 @@
 #include "ContentView.h"
 
 #include "FilterSettingsView.h"
+#include "ListScrollArea.h"
 
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 ContentView::ContentView(OverlaySettings& settings, QWidget* parent)
     : QWidget(parent)
-    , m_scrollArea(new QScrollArea)
+    , m_scrollArea(new ListScrollArea)
     , m_list(new FilterSettingsView(settings, true)) {
     setFixedSize(fixedFrame);
 

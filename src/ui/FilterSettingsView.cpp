@@ -2,11 +2,13 @@
 
 #include "Divider.h"
 #include "PanelFonts.h"
+#include "SecondaryLabel.h"
 #include "SettingSlider.h"
 #include "SteppedSlider.h"
 #include "SwitchToggle.h"
 #include "SymbolLabel.h"
 #include "ValueText.h"
+#include "WheelNeedsFocus.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -118,9 +120,8 @@ QWidget* FilterSettingsView::makeHeader() {
     header->setObjectName(QStringLiteral("header"));
     auto* title = new QLabel(tr("Retro Glimmer"));
     title->setFont(PanelFonts::title(font()));
-    auto* tagline = new QLabel(tr("CRT overlay for videos, browsers, and local players."));
+    auto* tagline = new SecondaryLabel(tr("CRT overlay for videos, browsers, and local players."));
     tagline->setFont(PanelFonts::subheadline(font()));
-    tagline->setForegroundRole(QPalette::PlaceholderText);
     tagline->setWordWrap(true);
 
     auto* column = new QVBoxLayout(header);
@@ -139,6 +140,7 @@ QWidget* FilterSettingsView::makePicker() {
         m_picker->addItem(fromView(mode.title()), mode.ordinal());
     m_picker->setAccessibleName(label->text());
     m_picker->setFocusPolicy(Qt::StrongFocus);
+    WheelNeedsFocus::install(m_picker);
     label->setBuddy(m_picker);
 
     auto* line = new QHBoxLayout(row);

@@ -2,6 +2,7 @@
 
 #include "Divider.h"
 #include "FilterSettingsView.h"
+#include "ListScrollArea.h"
 #include "OverlaySettings.h"
 #include "SymbolButton.h"
 
@@ -20,7 +21,7 @@ constexpr int kListTrailingInset = 4;
 
 MenuBarContentView::MenuBarContentView(OverlaySettings& settings, QWidget* parent)
     : QWidget(parent)
-    , m_listArea(new QScrollArea)
+    , m_listArea(new ListScrollArea)
     , m_list(new FilterSettingsView(settings, false))
     , m_reset(new SymbolButton(QStringLiteral("arrow.counterclockwise"), tr("Reset")))
     , m_quit(new SymbolButton(QStringLiteral("power"), tr("Quit"))) {

@@ -4,7 +4,7 @@
 
 class FilterSettingsView;
 class OverlaySettings;
-class QScrollArea;
+class ListScrollArea;
 class SymbolButton;
 
 // The tray panel's content: the settings list without header in a fixed,
@@ -18,13 +18,13 @@ public:
 
     explicit MenuBarContentView(OverlaySettings& settings, QWidget* parent = nullptr);
 
-    QScrollArea* listArea() const { return m_listArea; }
+    ListScrollArea* listArea() const { return m_listArea; }
     FilterSettingsView* settingsView() const { return m_list; }
     SymbolButton* resetButton() const { return m_reset; }
     SymbolButton* quitButton() const { return m_quit; }
 
 private:
-    QScrollArea* m_listArea;
+    ListScrollArea* m_listArea;
     FilterSettingsView* m_list;
     SymbolButton* m_reset;
     SymbolButton* m_quit;

@@ -1,6 +1,7 @@
 #include "SettingSlider.h"
 
 #include "PanelFonts.h"
+#include "SecondaryLabel.h"
 #include "SteppedSlider.h"
 #include "SymbolLabel.h"
 
@@ -13,12 +14,10 @@ SettingSlider::SettingSlider(const QString& title, const QString& systemImage, d
     : QWidget(parent)
     , m_symbol(new SymbolLabel(systemImage))
     , m_title(new QLabel(title))
-    , m_value(new QLabel)
+    , m_value(new SecondaryLabel)
     , m_slider(new SteppedSlider(lower, upper, step)) {
     m_title->setTextFormat(Qt::PlainText);
-    m_value->setTextFormat(Qt::PlainText);
     m_value->setFont(PanelFonts::caption(font()));
-    m_value->setForegroundRole(QPalette::PlaceholderText);
     m_value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_slider->setAccessibleName(title);
 

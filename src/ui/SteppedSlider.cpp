@@ -1,8 +1,8 @@
 #include "SteppedSlider.h"
 
 #include "SteppedSliderAccessible.h"
+#include "WheelNeedsFocus.h"
 
-#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -18,6 +18,7 @@ SteppedSlider::SteppedSlider(double lower, double upper, double step, QWidget* p
     setSingleStep(subdivisions);
     setPageStep(subdivisions * std::max(1, m_stepCount / 10));
     setTracking(true);
+    WheelNeedsFocus::install(this);
     connect(this, &QAbstractSlider::actionTriggered, this, &SteppedSlider::snapAction);
     connect(this, &QAbstractSlider::valueChanged, this, &SteppedSlider::positionChanged);
 }
@@ -69,14 +70,4 @@ void SteppedSlider::positionChanged(int position) {
     const int k = static_cast<int>(std::lround(double(position) / subdivisions));
     m_value = valueAtStep(k);
     emit valueEdited(m_value);
-}
-
-// In a scrolling list the wheel should scroll the list, not a slider that
-// happens to pass under the pointer.
-void SteppedSlider::wheelEvent(QWheelEvent* event) {
-    if (!hasFocus()) {
-        event->ignore();
-        return;
-    }
-    QSlider::wheelEvent(event);
 }

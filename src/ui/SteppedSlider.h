@@ -37,9 +37,6 @@ public:
 signals:
     void valueEdited(double value);
 
-protected:
-    void wheelEvent(QWheelEvent* event) override;
-
 private:
     void snapAction(int action);
     void positionChanged(int position);

@@ -12,4 +12,8 @@ public:
     static bool exists(const QString& name);
     // The symbol in the given colour; the palette's text colour when none is given.
     static QIcon icon(const QString& name, const QColor& color = QColor());
+    // The symbol in the palette's text colour ringed in its window colour, so it
+    // stands out on a dark and on a light background alike: a tray's colour is
+    // the desktop's and not known here.
+    static QIcon outlined(const QString& name);
 };

@@ -1,10 +1,24 @@
 #include "ValueText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
-QString ValueText::truncated(double value) {
+namespace {
+// 0.29 x 100 is 28.999999999999996 in doubles: a few units in the last place,
+// far below anything a value between steps can differ by.
+constexpr double kRoundingError = 1e-9;
+
+double truncatedTowardZero(double value) {
+    const double nearest = std::round(value);
+    if (std::abs(value - nearest) <= kRoundingError * std::max(1.0, std::abs(nearest)))
+        return nearest;
+    return std::trunc(value);
+}
+} // namespace
+
+QString ValueText::whole(double value) {
     if (std::isnan(value))
         return QStringLiteral("–");
     // 2^63 is exactly representable; anything at or beyond it saturates.
@@ -13,17 +27,17 @@ QString ValueText::truncated(double value) {
         return QString::number(std::numeric_limits<std::int64_t>::max());
     if (value < -limit)
         return QString::number(std::numeric_limits<std::int64_t>::min());
-    return QString::number(static_cast<std::int64_t>(std::trunc(value)));
+    return QString::number(static_cast<std::int64_t>(truncatedTowardZero(value)));
 }
 
 QString ValueText::pixels(double value) {
-    return truncated(value) + QStringLiteral(" px");
+    return whole(value) + QStringLiteral(" px");
 }
 
 QString ValueText::percent(double fraction) {
-    return truncated(fraction * 100.0) + QStringLiteral(" %");
+    return whole(fraction * 100.0) + QStringLiteral(" %");
 }
 
 QString ValueText::degrees(double fraction) {
-    return truncated(fraction * 360.0) + QStringLiteral("°");
+    return whole(fraction * 360.0) + QStringLiteral("°");
 }

@@ -2,8 +2,10 @@
 
 #include <QString>
 
-// The value texts of the settings list. Each truncates toward zero, so a product
-// a hair below a whole number shows the number below it (0.29 shows "28 %").
+// The value texts of the settings list. Each truncates toward zero, so a value
+// between two steps shows the step below it (4.7 px shows "4 px"); a product
+// that misses a whole number only by the rounding of binary fractions counts as
+// that number, so every step shows its own (0.29 shows "29 %").
 class ValueText {
 public:
     // "4 px": the integer part of a cell size in points.
@@ -13,7 +15,7 @@ public:
     // "118°": a fraction of the colour circle in whole degrees.
     static QString degrees(double fraction);
 
-    // The product truncated toward zero, saturated to the 64-bit range (a plain
+    // The product as a whole number, saturated to the 64-bit range (a plain
     // conversion of a larger double is undefined). Not-a-number gives no value.
-    static QString truncated(double value);
+    static QString whole(double value);
 };

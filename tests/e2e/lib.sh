@@ -53,9 +53,11 @@ start_x() {
     sleep 0.5
 }
 
+# start_tray [TRAYER OPTIONS]: a tray at the top right. Sets TRAY_PID.
 start_tray() {
     trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel \
-        --height 28 --SetDockType true >"$E2E_TMP/trayer.log" 2>&1 &
+        --height 28 --SetDockType true "$@" >"$E2E_TMP/trayer.log" 2>&1 &
+    TRAY_PID=$!
     E2E_PIDS+=($!)
     wait_for 10 sh -c "xwininfo -root -tree | grep -q '\"panel\"'" || fail "trayer did not start"
 }

@@ -102,7 +102,7 @@ TEST(FilterSettingsView, ControlsFollowTheSettingsAndWriteOnlyWhatTheUserDoes) {
     const SettingSlider* pixel = view.row(Number::gridSize);
     EXPECT_EQ(pixel->formattedValue(), "4 px");
     EXPECT_EQ(pixel->slider()->sliderPosition(), 270); // between the steps 4 and 5
-    EXPECT_EQ(view.row(Number::gridOpacity)->formattedValue(), "56 %");
+    EXPECT_EQ(view.row(Number::gridOpacity)->formattedValue(), "57 %");
     SwitchToggle* toggle = view.enableSwitch();
     EXPECT_EQ(toggle->text() + " " + toggle->symbol(), "Overlay enabled display");
     QComboBox* picker = view.flickerPicker();

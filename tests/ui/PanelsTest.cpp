@@ -1,5 +1,7 @@
 #include "ContentView.h"
+#include "EdgeFade.h"
 #include "FilterSettingsView.h"
+#include "ListScrollArea.h"
 #include "MenuBarContentView.h"
 #include "SettingSlider.h"
 #include "SteppedSlider.h"
@@ -9,6 +11,7 @@
 #include "UiTestSupport.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCursor>
 #include <QScreen>
 #include <QScrollArea>
@@ -66,24 +69,70 @@ TEST(Panels, KeepTheirFixedSizesWithTheButtonsInsideAndTheListScrollingWithin) {
     EXPECT_LT(inside(view.resetButton(), &view).right(), inside(view.quitButton(), &view).left());
     EXPECT_EQ(inside(view.quitButton(), &view).right(), 340 - 16 - 1);
 
-    // The list is taller than its area; the wheel scrolls it unless a slider has focus.
+    // The list is taller than its area; the wheel scrolls it unless the control
+    // under the pointer has focus.
     EXPECT_GT(view.listArea()->widget()->height(), 520);
-    SteppedSlider* slider = open.list()->row(OverlaySettings::Number::gridOpacity)->slider();
-    const auto wheel = [&] {
-        const QPointF at = slider->rect().center();
-        QWheelEvent event(at, slider->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+    QScrollBar* scroll = view.listArea()->verticalScrollBar();
+    const auto wheel = [&](QWidget* control) {
+        scroll->setValue(0);
+        const QPointF at = control->rect().center();
+        QWheelEvent event(at, control->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         // As if from the window system (notify keeps the flag, sendEvent would clear
         // it): only such wheel events travel on to the parents.
         QSpontaneKeyEvent::setSpontaneous(&event);
-        qApp->notify(slider, &event);
+        qApp->notify(control, &event);
+        return scroll->value() > 0;
     };
-    wheel();
-    EXPECT_EQ(open.t.settings->gridOpacity(), 0.3);
-    EXPECT_GT(view.listArea()->verticalScrollBar()->value(), 0);
+    OverlaySettings& settings = *open.t.settings;
+    SteppedSlider* slider = open.list()->row(OverlaySettings::Number::gridOpacity)->slider();
+    QComboBox* picker = open.list()->flickerPicker();
+    EXPECT_TRUE(wheel(slider));
+    EXPECT_TRUE(wheel(picker));
+    EXPECT_EQ(settings.gridOpacity(), 0.3);
+    EXPECT_EQ(settings.flickerMode(), FlickerMode::soft);
     slider->setFocus();
-    wheel();
-    EXPECT_NE(open.t.settings->gridOpacity(), 0.3);
+    EXPECT_FALSE(wheel(slider));
+    picker->setFocus();
+    EXPECT_FALSE(wheel(picker));
+    EXPECT_NE(settings.gridOpacity(), 0.3);
+    EXPECT_NE(settings.flickerMode(), FlickerMode::soft);
+}
+
+// Soft fades at the list's edges say that rows lie beyond them, and only then:
+// the strip along an edge shows less of the rows than the rows' own picture.
+TEST(Panels, TheListFadesAnEdgeOnlyWhileRowsLieBeyondIt) {
+    OpenPanel open;
+    ListScrollArea* area = open.panel.content()->listArea();
+    QScrollBar* scroll = area->verticalScrollBar();
+    const QColor background = area->palette().color(QPalette::Window);
+    const auto ink = [&](const QImage& image) {
+        double sum = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                sum += std::abs(c.red() - background.red()) +
+                       std::abs(c.green() - background.green()) +
+                       std::abs(c.blue() - background.blue());
+            }
+        return sum;
+    };
+    const auto shownShare = [&](Qt::Edge edge) {
+        const QSize size = area->viewport()->size();
+        const QRect strip(0, edge == Qt::TopEdge ? 0 : size.height() - EdgeFade::depth,
+                          size.width(), EdgeFade::depth);
+        const QImage shown = area->grab(strip.translated(area->viewport()->pos())).toImage();
+        const QImage rows = area->widget()->grab(strip.translated(0, scroll->value())).toImage();
+        return ink(shown) / ink(rows);
+    };
+    EXPECT_GT(shownShare(Qt::TopEdge), 0.98);
+    EXPECT_LT(shownShare(Qt::BottomEdge), 0.7);
+    scroll->setValue(scroll->maximum() / 2);
+    EXPECT_LT(shownShare(Qt::TopEdge), 0.7);
+    EXPECT_LT(shownShare(Qt::BottomEdge), 0.7);
+    scroll->setValue(scroll->maximum());
+    EXPECT_LT(shownShare(Qt::TopEdge), 0.7);
+    EXPECT_GT(shownShare(Qt::BottomEdge), 0.98);
 }
 
 TEST(TrayPanel, OpensBesideTheTrayIconOrAtTheCursorAndStaysOnTheScreen) {
@@ -117,27 +166,48 @@ TEST(TrayPanel, OpensBesideTheTrayIconOrAtTheCursorAndStaysOnTheScreen) {
     EXPECT_TRUE(open.available.contains(open.panel.geometry()));
 }
 
-TEST(Keyboard, TabVisitsEveryControlTopToBottomByItsAccessibleName) {
-    // Opening the panel puts the focus on its first control.
+// The list keeps the focused control in view (clear of the fades) however the
+// focus got there, and the panel reopens at the top with its switch focused.
+TEST(Keyboard, TabVisitsEveryControlInViewAndThePanelReopensAtTheTop) {
     OpenPanel open;
-    QScrollBar* scroll = open.panel.content()->listArea()->verticalScrollBar();
+    ListScrollArea* area = open.panel.content()->listArea();
+    // In view, and clear of the fade at an edge the list is not at.
+    const auto inView = [&](QWidget* control) {
+        const QScrollBar* scroll = area->verticalScrollBar();
+        const QRect clear = area->viewport()->rect().adjusted(
+            0, scroll->value() > 0 ? EdgeFade::depth : 0, 0,
+            scroll->value() < scroll->maximum() ? -EdgeFade::depth : 0);
+        return clear.contains(
+            QRect(control->mapTo(area->viewport(), QPoint(0, 0)), control->size()));
+    };
     for (const char* name : kOrder) {
         QWidget* focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);
         EXPECT_EQ(focus->accessibleName(), QString(name));
-        if (QString(name) == "Signal dust") {
-            // The hidden-scroll-bar list still scrolls the focused control into view.
-            EXPECT_GT(scroll->value(), 0);
-            const QRect area(QPoint(0, 0), open.panel.content()->listArea()->viewport()->size());
-            const QPoint top =
-                focus->mapTo(open.panel.content()->listArea()->viewport(), QPoint(0, 0));
-            EXPECT_TRUE(area.contains(QRect(top, focus->size())));
+        if (open.list()->isAncestorOf(focus)) {
+            EXPECT_TRUE(inView(focus)) << name;
         }
         open.press(Qt::Key_Tab);
     }
     EXPECT_EQ(QApplication::focusWidget(), open.list()->enableSwitch());
     open.press(Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget()->accessibleName(), "Quit");
+
+    // A press on a control half under the fade leaves the list where it is;
+    // assistive technology moving the focus scrolls it.
+    QScrollBar* scroll = area->verticalScrollBar();
+    QWidget* lowest = open.list()->row(OverlaySettings::Number::horizontalDrift)->slider();
+    QTest::mousePress(lowest, Qt::LeftButton, {}, QPoint(4, 4));
+    EXPECT_EQ(QApplication::focusWidget(), lowest);
+    EXPECT_EQ(scroll->value(), 0);
+    QTest::mouseRelease(lowest, Qt::LeftButton, {}, QPoint(4, 4));
+    QWidget* last = open.list()->row(OverlaySettings::Number::dustNoise)->slider();
+    last->setFocus();
+    EXPECT_TRUE(inView(last));
+    open.press(Qt::Key_Escape);
+    open.panel.showNear(QRect());
+    EXPECT_EQ(QApplication::focusWidget(), open.list()->enableSwitch());
+    EXPECT_EQ(scroll->value(), 0);
 }
 
 TEST(Keyboard, KeysChangeTheSettingsOneStepAtATime) {
@@ -162,7 +232,7 @@ TEST(Keyboard, KeysChangeTheSettingsOneStepAtATime) {
     open.press(Qt::Key_Tab); // Grid
     open.press(Qt::Key_Left);
     EXPECT_EQ(settings.gridOpacity(), 0.29);
-    EXPECT_EQ(open.list()->row(OverlaySettings::Number::gridOpacity)->formattedValue(), "28 %");
+    EXPECT_EQ(open.list()->row(OverlaySettings::Number::gridOpacity)->formattedValue(), "29 %");
     open.press(Qt::Key_Up);
     EXPECT_EQ(settings.gridOpacity(), 0.3);
 

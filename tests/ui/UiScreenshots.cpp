@@ -2,13 +2,11 @@
 //   QT_QPA_PLATFORM=offscreen ui_screenshots <directory> [dark]
 // With "dark" the pictures are taken with a dark palette, named *-dark.png.
 #include "ContentView.h"
-#include "InMemoryPreferenceStore.h"
-#include "OverlaySettings.h"
 #include "TrayPanel.h"
+#include "UiTestSupport.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QPalette>
 #include <QTextStream>
 
 int main(int argc, char** argv) {
@@ -18,14 +16,8 @@ int main(int argc, char** argv) {
         QTextStream(stderr) << "usage: ui_screenshots <directory> [dark]\n";
         return 2;
     }
-    if (dark) {
-        // Derived from two base colours, the way a dark desktop palette is.
-        QPalette palette(QColor(60, 60, 64), QColor(45, 45, 48));
-        palette.setColor(QPalette::Base, QColor(30, 30, 32));
-        palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
-        palette.setColor(QPalette::PlaceholderText, QColor(235, 235, 235, 128));
-        QApplication::setPalette(palette);
-    }
+    if (dark)
+        QApplication::setPalette(darkPalette());
     const QString suffix = dark ? QStringLiteral("-dark.png") : QStringLiteral(".png");
     const QDir directory(QString::fromLocal8Bit(argv[1]));
     OverlaySettings settings(std::make_unique<InMemoryPreferenceStore>());

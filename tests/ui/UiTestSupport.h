@@ -3,6 +3,7 @@
 #include "InMemoryPreferenceStore.h"
 #include "OverlaySettings.h"
 
+#include <QPalette>
 #include <QString>
 #include <memory>
 #include <ostream>
@@ -27,3 +28,12 @@ struct TestSettings {
         return store->writeCount(OverlaySettings::key(property));
     }
 };
+
+// A dark desktop palette, derived from two base colours the way one is.
+inline QPalette darkPalette() {
+    QPalette palette(QColor(60, 60, 64), QColor(45, 45, 48));
+    palette.setColor(QPalette::Base, QColor(30, 30, 32));
+    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    palette.setColor(QPalette::PlaceholderText, QColor(235, 235, 235, 128));
+    return palette;
+}

@@ -1,24 +1,38 @@
 #include "ValueText.h"
+#include "ContentView.h"
+#include "FilterSettingsView.h"
 #include "PanelFonts.h"
+#include "SecondaryLabel.h"
+#include "SteppedSlider.h"
 #include "UiTestSupport.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <limits>
 
-TEST(ValueText, TruncatesTowardZeroSaturatesAndShowsNaNAsADash) {
+// Each step a slider writes, and the double nearest each step's decimal (what a
+// settings file holds), shows its own number: 0.29 x 100 is 28.999999999999996.
+TEST(ValueText, EveryStepOfEverySliderShowsItsOwnNumber) {
+    const SteppedSlider fraction(0, 1, 0.01);
+    for (int k = 0; k <= 100; ++k)
+        for (double v : {fraction.valueAtStep(k), k / 100.0}) {
+            EXPECT_EQ(ValueText::percent(v), QString::number(k) + " %");
+            EXPECT_EQ(ValueText::degrees(v), QString::number(36 * k / 10) + "°");
+        }
+    const SteppedSlider pixels(2, 48, 1);
+    for (int k = 0; k <= pixels.stepCount(); ++k)
+        EXPECT_EQ(ValueText::pixels(pixels.valueAtStep(k)), QString::number(2 + k) + " px");
+}
+
+TEST(ValueText, BetweenStepsTruncatesTowardZeroSaturatesAndShowsNaNAsADash) {
     const double inf = std::numeric_limits<double>::infinity();
     const std::pair<QString, const char*> cases[] = {
-        // 0.33 x 360 = 118.8; the doubles nearest 0.29, 0.57, 0.58 give products
-        // just below the whole number.
-        {ValueText::degrees(0.33), "118°"},
-        {ValueText::percent(0.29), "28 %"},
-        {ValueText::percent(0.57), "56 %"},
-        {ValueText::percent(0.58), "57 %"},
+        {ValueText::percent(0.2899), "28 %"},
+        {ValueText::degrees(0.0099), "3°"},
         {ValueText::pixels(4.7), "4 px"},
         {ValueText::pixels(47.999), "47 px"},
-        {ValueText::percent(1.0), "100 %"},
-        {ValueText::degrees(1.0), "360°"},
         {ValueText::pixels(-2.7), "-2 px"},
         {ValueText::percent(-0.005), "0 %"},
         {ValueText::pixels(inf), "9223372036854775807 px"},
@@ -39,4 +53,38 @@ TEST(ValueText, CaptionFontHasTabularDigitsAndPixelSizedFontsScale) {
     QFont pixels;
     pixels.setPixelSize(20);
     EXPECT_EQ(PanelFonts::title(pixels).pixelSize(), 28);
+}
+
+// The value texts and the tagline read at least 4.5:1 against the background
+// they are drawn on, in a light and in a dark palette.
+TEST(ValueText, ValueTextsAndTaglineAreReadableInALightAndADarkPalette) {
+    EXPECT_NEAR(SecondaryLabel::contrast(Qt::black, Qt::white), 21.0, 1e-9);
+    EXPECT_NEAR(SecondaryLabel::contrast(QColor(0x7c7c7c), QColor(0xefefef)), 3.6, 0.05);
+    EXPECT_NEAR(SecondaryLabel::contrast(Qt::green, Qt::black), 15.3, 0.01);
+    TestSettings t;
+    ContentView window(*t.settings);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QList<SecondaryLabel*> labels = window.findChildren<SecondaryLabel*>();
+    ASSERT_EQ(labels.size(), 13);
+    const QPalette original = QApplication::palette();
+    for (const QPalette& palette : {original, darkPalette()}) {
+        QApplication::setPalette(palette);
+        QApplication::processEvents();
+        // The window colour is what the list is drawn on (seen beside the tagline).
+        const QColor background = palette.color(QPalette::Window);
+        const QWidget* header = window.settingsView()->header();
+        EXPECT_EQ(window.grab().toImage().pixelColor(header->mapTo(&window, QPoint(0, 0))),
+                  background);
+        for (const SecondaryLabel* label : labels) {
+            const double ratio = SecondaryLabel::contrast(
+                label->palette().color(label->foregroundRole()), background);
+            EXPECT_GE(ratio, 4.5) << label->text().toStdString();
+            // Still of lesser weight than the main text.
+            EXPECT_LT(ratio,
+                      SecondaryLabel::contrast(palette.color(QPalette::WindowText), background));
+        }
+    }
+    QApplication::setPalette(original);
+    QApplication::processEvents();
 }

@@ -30,7 +30,8 @@ wait_for() {
     return 1
 }
 
-# start_x WIDTHxHEIGHT: a private Xvfb on a free display, picom and openbox.
+# start_x WIDTHxHEIGHT [nocompositor]: a private Xvfb on a free display, picom
+# (unless told not to) and openbox.
 start_x() {
     local size=${1:-1920x1080}
     local fifo="$E2E_TMP/displayfd"
@@ -45,12 +46,18 @@ start_x() {
     export XDG_CONFIG_HOME="$E2E_TMP/config"
     mkdir -p "$XDG_CONFIG_HOME"
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-    picom --backend xrender --config /dev/null >"$E2E_TMP/picom.log" 2>&1 &
-    E2E_PIDS+=($!)
+    [[ "${2:-}" == nocompositor ]] || start_compositor
     openbox >"$E2E_TMP/openbox.log" 2>&1 &
     E2E_PIDS+=($!)
     wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
     sleep 0.5
+}
+
+# start_compositor: picom, which blends exactly. Sets COMPOSITOR_PID.
+start_compositor() {
+    picom --backend xrender --config /dev/null >>"$E2E_TMP/picom.log" 2>&1 &
+    COMPOSITOR_PID=$!
+    E2E_PIDS+=($COMPOSITOR_PID)
 }
 
 start_tray() {
@@ -97,6 +104,11 @@ panels() {
 # Overlay windows as the X server sees them (override-redirect, by title).
 x_overlay_windows() {
     xwininfo -root -children 2>/dev/null | grep -c '"Retro Glimmer overlay' || true
+}
+
+# Overlay windows mapped on the X server.
+mapped_overlay_windows() {
+    xdotool search --onlyvisible --name '^Retro Glimmer overlay' 2>/dev/null | wc -l
 }
 
 # Waits until the X server shows exactly N overlay windows.

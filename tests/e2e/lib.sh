@@ -147,6 +147,19 @@ write_settings() {
         >"$XDG_CONFIG_HOME/retroglimmer/retroglimmer.conf"
 }
 
+# cpu_ticks PID: CPU time (user + system) a process has used, in clock ticks.
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+# cpu_percent PID SECONDS: percent of one core the process uses over SECONDS.
+cpu_percent() {
+    local before after
+    before=$(cpu_ticks "$1")
+    sleep "$2"
+    after=$(cpu_ticks "$1")
+    awk -v t=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$2" \
+        'BEGIN { printf "%.2f", t * 100 / hz / s }'
+}
+
 # start_program: the real program, as a person starts it. Sets PROGRAM_PID.
 start_program() {
     "$E2E_PROGRAM" >"$E2E_TMP/program.out" 2>"$E2E_TMP/program.err" &

@@ -11,6 +11,13 @@ namespace {
 constexpr int kRaisesBeforeYielding = 10;
 constexpr qint64 kRaiseSpanMs = 2000;
 
+// The event if the root reported it (a change among the top-level windows).
+template <typename Event>
+const Event* fromRoot(const xcb_generic_event_t* event, xcb_window_t root) {
+    const auto* typed = reinterpret_cast<const Event*>(event);
+    return typed->event == root ? typed : nullptr;
+}
+
 // Other clients' window names, safe to print on a terminal.
 QByteArray printable(QByteArray text) {
     for (char& c : text)
@@ -148,37 +155,27 @@ bool X11StackingGuard::nativeEventFilter(const QByteArray& eventType, void* mess
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     switch (event->response_type & ~0x80) {
-    case XCB_MAP_NOTIFY: {
-        const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event);
-        if (map->event == m_root)
+    case XCB_MAP_NOTIFY:
+        if (const auto* map = fromRoot<xcb_map_notify_event_t>(event, m_root))
             onStackingChange(map->window, XCB_NONE);
         break;
-    }
-    case XCB_CONFIGURE_NOTIFY: {
-        const auto* configure = reinterpret_cast<const xcb_configure_notify_event_t*>(event);
-        if (configure->event == m_root)
+    case XCB_CONFIGURE_NOTIFY:
+        if (const auto* configure = fromRoot<xcb_configure_notify_event_t>(event, m_root))
             onStackingChange(configure->window, configure->above_sibling);
         break;
-    }
-    case XCB_CIRCULATE_NOTIFY: {
-        const auto* circulate = reinterpret_cast<const xcb_circulate_notify_event_t*>(event);
-        if (circulate->event == m_root)
+    case XCB_CIRCULATE_NOTIFY:
+        if (const auto* circulate = fromRoot<xcb_circulate_notify_event_t>(event, m_root))
             onStackingChange(circulate->window, XCB_NONE);
         break;
-    }
     // Whatever was yielded to is watched again once it has gone away.
-    case XCB_UNMAP_NOTIFY: {
-        const auto* unmap = reinterpret_cast<const xcb_unmap_notify_event_t*>(event);
-        if (unmap->event == m_root)
+    case XCB_UNMAP_NOTIFY:
+        if (const auto* unmap = fromRoot<xcb_unmap_notify_event_t>(event, m_root))
             forgetWindow(unmap->window);
         break;
-    }
-    case XCB_DESTROY_NOTIFY: {
-        const auto* destroy = reinterpret_cast<const xcb_destroy_notify_event_t*>(event);
-        if (destroy->event == m_root)
+    case XCB_DESTROY_NOTIFY:
+        if (const auto* destroy = fromRoot<xcb_destroy_notify_event_t>(event, m_root))
             forgetWindow(destroy->window);
         break;
-    }
     default:
         break;
     }

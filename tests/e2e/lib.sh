@@ -131,6 +131,13 @@ rgba() {
         sed -n '2s/^[^(]*(\([^)]*\)).*/\1/p' | tr ',' ' '
 }
 
+# blended FRAME X Y "R G B": "R G B" of the frame's pixel laid over that colour.
+blended() {
+    local r g b a below=($4)
+    read -r r g b a <<<"$(rgba "$1" "$2" "$3")"
+    echo "$(((r * a + below[0] * (255 - a) + 127) / 255)) $(((g * a + below[1] * (255 - a) + 127) / 255)) $(((b * a + below[2] * (255 - a) + 127) / 255))"
+}
+
 # close_to "R G B" "R G B" TOLERANCE
 close_to() {
     local a=($1) b=($2) tolerance=$3

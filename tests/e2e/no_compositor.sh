@@ -33,11 +33,14 @@ wait_for 10 sh -c '[ "$(xdotool search --onlyvisible --name "^Retro Glimmer over
     fail "the overlay did not appear when picom started"
 sleep 1
 screenshot "$E2E_TMP/drawn.png"
-close_to "$(pixel "$E2E_TMP/drawn.png" 400 300)" "255 255 255" 20 &&
-    fail "the overlay is mapped but not drawn over the white window"
+"$E2E_FRAME" --size 1280x720 --time 0 --set tintOpacity=0.5 --set tintHue=0.6 \
+    --output "$E2E_TMP/frame.png"
+expected=$(blended "$E2E_TMP/frame.png" 400 300 "255 255 255")
+close_to "$(pixel "$E2E_TMP/drawn.png" 400 300)" "$expected" 3 ||
+    fail "over the white window: $(pixel "$E2E_TMP/drawn.png" 400 300), expected $expected"
 ask note "note "
 tail -n 1 "$E2E_TMP/driver.out" | grep -q '^note 0/1' || fail "the panel still asks for a compositor"
-pass "picom starts: the overlay is drawn"
+pass "picom starts: the overlay is drawn, blended"
 
 kill "$COMPOSITOR_PID"
 wait "$COMPOSITOR_PID" 2>/dev/null || true

@@ -9,8 +9,6 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 export E2E_PROGRAM=${1:-$here/build/src/retroglimmer}
 source "$here/tests/e2e/lib.sh"
 
-ticks_of() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-
 measure() {
     local label=$1
     shift
@@ -23,12 +21,7 @@ measure() {
     wait_for 5 sh -c '[ "$(xwininfo -root -children | grep -c "\"Retro Glimmer overlay")" = 1 ]' ||
         fail "overlay did not show"
     sleep 2
-    local hz before after
-    hz=$(getconf CLK_TCK)
-    before=$(ticks_of "$PROGRAM_PID")
-    sleep 10
-    after=$(ticks_of "$PROGRAM_PID")
-    awk -v l="$label" -v t=$((after - before)) -v hz="$hz" 'BEGIN { printf "%-28s %6.2f %% of one core\n", l, t * 100 / hz / 10 }'
+    printf "%-28s %6.2f %% of one core\n" "$label" "$(cpu_percent "$PROGRAM_PID" 10)"
     kill "$PROGRAM_PID"
     wait "$PROGRAM_PID" || true
 }

@@ -35,6 +35,8 @@ int Application::run(int argc, char** argv,
     TrayIcon tray(settings);
     QObject::connect(&instance, &SingleInstance::activationRequested, &tray, &TrayIcon::openPanel);
     tray.show();
+    PanelWindowSetup::watchBlending(&tray,
+                                    [&tray](bool blends) { tray.setNeedsCompositor(!blends); });
 
     // Panels are widgets: they must go before the application object does.
     // Every change was written when made; make sure it is on disk too.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+
+class QObject;
 class QScreen;
 class QWidget;
 
@@ -23,5 +26,10 @@ void configurePanel(QWidget& panel, QScreen* screen);
 void orderFront(QWidget& panel);
 // The panel is about to close.
 void forgetPanel(QWidget& panel);
+// Calls `changed` now and whenever it changes (while `context` lives) with
+// whether panels can be seen: on X11 only while a compositing manager runs,
+// since without one their clear parts would show black. Until then a panel
+// asked for waits unmapped.
+void watchBlending(QObject* context, const std::function<void(bool)>& changed);
 
 } // namespace PanelWindowSetup

@@ -60,3 +60,7 @@ void PanelWindowSetup::orderFront(QWidget& panel) {
 }
 
 void PanelWindowSetup::forgetPanel(QWidget&) {}
+
+void PanelWindowSetup::watchBlending(QObject*, const std::function<void(bool)>& changed) {
+    changed(true); // the window server always blends
+}

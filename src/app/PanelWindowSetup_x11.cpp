@@ -1,33 +1,83 @@
 #include "PanelWindowSetup.h"
 
 #include "NativeWindowSetup.h"
+#include "X11CompositorWatcher.h"
 #include "X11StackingGuard.h"
 
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 namespace {
 bool isX11() {
     return NativeWindowSetup::runs();
 }
 
+xcb_connection_t* x11Connection() {
+    auto* x11 = isX11() ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
 // One guard for the process, made when the first panel is shown on X11.
 X11StackingGuard* stackingGuard() {
     static std::unique_ptr<X11StackingGuard> guard;
-    if (!guard && isX11()) {
-        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-        if (!connection)
-            return nullptr;
+    xcb_connection_t* connection = guard ? nullptr : x11Connection();
+    if (connection) {
         const xcb_setup_t* setup = xcb_get_setup(connection);
         const xcb_window_t root = xcb_setup_roots_iterator(setup).data->root;
         guard = std::make_unique<X11StackingGuard>(connection, root);
     }
     return guard.get();
+}
+
+// The panels the overlay wants on screen, mapped or waiting for a compositor.
+QList<QPointer<QWidget>>& wantedPanels() {
+    static QList<QPointer<QWidget>> panels;
+    return panels;
+}
+
+void present(QWidget& panel);
+
+// One watcher for the process, made at start-up or with the first panel.
+X11CompositorWatcher* compositorWatcher() {
+    static std::unique_ptr<X11CompositorWatcher> watcher;
+    xcb_connection_t* connection = watcher ? nullptr : x11Connection();
+    if (connection) {
+        watcher = std::make_unique<X11CompositorWatcher>(connection);
+        QObject::connect(watcher.get(), &X11CompositorWatcher::changed, [] {
+            for (const QPointer<QWidget>& panel : wantedPanels())
+                if (panel)
+                    present(*panel);
+        });
+    }
+    return watcher.get();
+}
+
+// Without a compositor the clear parts of a panel show black and hide the
+// whole screen: a panel is mapped only while one blends it.
+void present(QWidget& panel) {
+    X11CompositorWatcher* watcher = compositorWatcher();
+    X11StackingGuard* guard = stackingGuard();
+    if (!watcher || !guard || watcher->runsFor(xcb_window_t(panel.internalWinId()))) {
+        if (panel.isVisible())
+            return;
+        panel.show();
+        if (guard)
+            guard->add(panel);
+        return;
+    }
+    static bool told = false;
+    if (!std::exchange(told, true))
+        std::fprintf(stderr,
+                     "retroglimmer: no compositing manager is running, and without one "
+                     "the overlay would hide the screen; it will appear when one starts.\n");
+    guard->remove(panel);
+    panel.hide();
 }
 } // namespace
 
@@ -81,9 +131,28 @@ void PanelWindowSetup::configurePanel(QWidget& panel, QScreen* screen) {
 void PanelWindowSetup::orderFront(QWidget& panel) {
     if (X11StackingGuard* guard = stackingGuard())
         guard->add(panel);
+    if (!isX11()) {
+        panel.show();
+        return;
+    }
+    wantedPanels().append(&panel);
+    present(panel);
 }
 
 void PanelWindowSetup::forgetPanel(QWidget& panel) {
+    wantedPanels().removeIf(
+        [&panel](const QPointer<QWidget>& p) { return p.isNull() || p == &panel; });
     if (X11StackingGuard* guard = isX11() ? stackingGuard() : nullptr)
         guard->remove(panel);
+}
+
+void PanelWindowSetup::watchBlending(QObject* context, const std::function<void(bool)>& changed) {
+    X11CompositorWatcher* watcher = compositorWatcher();
+    if (!watcher) {
+        changed(true);
+        return;
+    }
+    QObject::connect(watcher, &X11CompositorWatcher::changed, context,
+                     [watcher, changed] { changed(watcher->runsEverywhere()); });
+    changed(watcher->runsEverywhere());
 }

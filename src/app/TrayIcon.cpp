@@ -1,6 +1,7 @@
 #include "TrayIcon.h"
 
 #include "ContentView.h"
+#include "FilterSettingsView.h"
 #include "LaunchAtLoginAction.h"
 #include "MenuBarContentView.h"
 #include "OverlaySettings.h"
@@ -76,13 +77,30 @@ void TrayIcon::openPanel() {
 }
 
 void TrayIcon::openStandaloneWindow() {
-    if (!m_standaloneWindow)
+    if (!m_standaloneWindow) {
         m_standaloneWindow = makeWindow(new MenuBarContentView(m_settings));
+        showCompositorNeed();
+    }
     present(*m_standaloneWindow);
 }
 
 void TrayIcon::openSettingsWindow() {
-    if (!m_settingsWindow)
+    if (!m_settingsWindow) {
         m_settingsWindow = makeWindow(new ContentView(m_settings));
+        showCompositorNeed();
+    }
     present(*m_settingsWindow);
+}
+
+void TrayIcon::setNeedsCompositor(bool needs) {
+    m_needsCompositor = needs;
+    showCompositorNeed();
+}
+
+void TrayIcon::showCompositorNeed() {
+    for (QWidget* window :
+         {static_cast<QWidget*>(m_panel.get()), m_standaloneWindow.get(), m_settingsWindow.get()})
+        if (window)
+            for (FilterSettingsView* view : window->findChildren<FilterSettingsView*>())
+                view->setNeedsCompositor(m_needsCompositor);
 }

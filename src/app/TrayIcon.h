@@ -25,6 +25,10 @@ public:
 
     QSystemTrayIcon& icon() { return m_icon; }
 
+    // Every control view, open or opened later, tells whether the overlay
+    // waits for a compositor.
+    void setNeedsCompositor(bool needs);
+
 public slots:
     // Opens the control panel next to the icon (or as a window without a tray).
     void openPanel();
@@ -33,6 +37,7 @@ public slots:
 private:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
     void openStandaloneWindow();
+    void showCompositorNeed();
 
     OverlaySettings& m_settings;
     QSystemTrayIcon m_icon;
@@ -40,4 +45,5 @@ private:
     std::unique_ptr<TrayPanel> m_panel;
     std::unique_ptr<QWidget> m_settingsWindow;
     std::unique_ptr<QWidget> m_standaloneWindow;
+    bool m_needsCompositor = false;
 };

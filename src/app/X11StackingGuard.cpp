@@ -1,15 +1,39 @@
 #include "X11StackingGuard.h"
 
+#include "XcbReply.h"
+
 #include <QCoreApplication>
-#include <memory>
+#include <cstdio>
+
+namespace {
+// A window raised above the panels this many times within this span is
+// raising itself on purpose: ordinary windows come to the top once per click.
+constexpr int kRaisesBeforeYielding = 10;
+constexpr qint64 kRaiseSpanMs = 2000;
+
+// The event if the root reported it (a change among the top-level windows).
+template <typename Event>
+const Event* fromRoot(const xcb_generic_event_t* event, xcb_window_t root) {
+    const auto* typed = reinterpret_cast<const Event*>(event);
+    return typed->event == root ? typed : nullptr;
+}
+
+// Other clients' window names, safe to print on a terminal.
+QByteArray printable(QByteArray text) {
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = '?';
+    return text;
+}
+} // namespace
 
 X11StackingGuard::X11StackingGuard(xcb_connection_t* connection, xcb_window_t root)
     : m_connection(connection)
     , m_root(root) {
     // Ask for the root's substructure events on top of whatever Qt selected.
     const xcb_get_window_attributes_cookie_t cookie = xcb_get_window_attributes(connection, root);
-    std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&free)> reply(
-        xcb_get_window_attributes_reply(connection, cookie, nullptr), &free);
+    XcbReply<xcb_get_window_attributes_reply_t> reply(
+        xcb_get_window_attributes_reply(connection, cookie, nullptr));
     if (reply) {
         const uint32_t mask = reply->your_event_mask | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
         xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
@@ -20,6 +44,7 @@ X11StackingGuard::X11StackingGuard(xcb_connection_t* connection, xcb_window_t ro
         m_fallback.setInterval(2000);
         connect(&m_fallback, &QTimer::timeout, this, &X11StackingGuard::restack);
     }
+    m_clock.start();
 }
 
 X11StackingGuard::~X11StackingGuard() {
@@ -70,29 +95,87 @@ void X11StackingGuard::scheduleRestack() {
     QMetaObject::invokeMethod(this, &X11StackingGuard::restack, Qt::QueuedConnection);
 }
 
+void X11StackingGuard::onStackingChange(xcb_window_t window, xcb_window_t placedAbove) {
+    if (m_panels.isEmpty() || isPanel(window) || m_yieldedTo.contains(window))
+        return;
+    const bool covers = isPanel(placedAbove) || m_yieldedTo.contains(placedAbove);
+    if (covers && yieldsAfterRaise(window))
+        return;
+    scheduleRestack();
+}
+
+bool X11StackingGuard::yieldsAfterRaise(xcb_window_t window) {
+    const qint64 now = m_clock.elapsed();
+    Raises& raises = m_raises[window];
+    if (raises.count == 0 || now - raises.since > kRaiseSpanMs)
+        raises = {now, 0};
+    if (++raises.count < kRaisesBeforeYielding)
+        return false;
+    m_raises.remove(window);
+    m_yieldedTo.insert(window);
+    if (!m_reported.contains(window)) {
+        m_reported.insert(window);
+        std::fprintf(stderr,
+                     "retroglimmer: window 0x%x%s keeps raising itself above the overlay; "
+                     "leaving it on top until it goes away.\n",
+                     unsigned(window), describe(window).constData());
+    }
+    return true;
+}
+
+void X11StackingGuard::forgetWindow(xcb_window_t window) {
+    m_raises.remove(window);
+    m_yieldedTo.remove(window);
+}
+
+QByteArray X11StackingGuard::describe(xcb_window_t window) const {
+    const auto property = [this, window](xcb_atom_t atom) {
+        XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+            m_connection,
+            xcb_get_property(m_connection, 0, window, atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 64),
+            nullptr));
+        if (!reply)
+            return QByteArray();
+        return QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())),
+                          xcb_get_property_value_length(reply.get()));
+    };
+    const QByteArray name = property(XCB_ATOM_WM_NAME);
+    // WM_CLASS holds the instance name and then the class name, each ending in NUL.
+    const QList<QByteArray> classes = property(XCB_ATOM_WM_CLASS).split('\0');
+    QByteArrayList parts;
+    if (!name.isEmpty())
+        parts << '"' + printable(name) + '"';
+    if (classes.size() > 1 && !classes[1].isEmpty())
+        parts << "class " + printable(classes[1]);
+    return parts.isEmpty() ? QByteArray() : " (" + parts.join(", ") + ')';
+}
+
 bool X11StackingGuard::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
-    if (m_panels.isEmpty() || eventType != "xcb_generic_event_t")
+    if (eventType != "xcb_generic_event_t")
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     switch (event->response_type & ~0x80) {
-    case XCB_MAP_NOTIFY: {
-        const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event);
-        if (map->event == m_root && !isPanel(map->window))
-            scheduleRestack();
+    case XCB_MAP_NOTIFY:
+        if (const auto* map = fromRoot<xcb_map_notify_event_t>(event, m_root))
+            onStackingChange(map->window, XCB_NONE);
         break;
-    }
-    case XCB_CONFIGURE_NOTIFY: {
-        const auto* configure = reinterpret_cast<const xcb_configure_notify_event_t*>(event);
-        if (configure->event == m_root && !isPanel(configure->window))
-            scheduleRestack();
+    case XCB_CONFIGURE_NOTIFY:
+        if (const auto* configure = fromRoot<xcb_configure_notify_event_t>(event, m_root))
+            onStackingChange(configure->window, configure->above_sibling);
         break;
-    }
-    case XCB_CIRCULATE_NOTIFY: {
-        const auto* circulate = reinterpret_cast<const xcb_circulate_notify_event_t*>(event);
-        if (circulate->event == m_root && !isPanel(circulate->window))
-            scheduleRestack();
+    case XCB_CIRCULATE_NOTIFY:
+        if (const auto* circulate = fromRoot<xcb_circulate_notify_event_t>(event, m_root))
+            onStackingChange(circulate->window, XCB_NONE);
         break;
-    }
+    // Whatever was yielded to is watched again once it has gone away.
+    case XCB_UNMAP_NOTIFY:
+        if (const auto* unmap = fromRoot<xcb_unmap_notify_event_t>(event, m_root))
+            forgetWindow(unmap->window);
+        break;
+    case XCB_DESTROY_NOTIFY:
+        if (const auto* destroy = fromRoot<xcb_destroy_notify_event_t>(event, m_root))
+            forgetWindow(destroy->window);
+        break;
     default:
         break;
     }

@@ -99,6 +99,11 @@ FilterSettingsView::FilterSettingsView(OverlaySettings& settings, bool showsHead
     connect(m_switch, &SwitchToggle::clicked, &m_settings, &OverlaySettings::setIsEnabled);
     connect(&m_settings, &OverlaySettings::isEnabledChanged, m_switch, [this] { showEnabled(); });
     showEnabled();
+    m_compositorNote = new QLabel(tr("Needs a compositor; appears when one runs."));
+    m_compositorNote->setFont(PanelFonts::subheadline(font()));
+    m_compositorNote->setWordWrap(true);
+    m_compositorNote->hide();
+    m_layout->addWidget(m_compositorNote);
 
     for (const RowDefinition& definition : kRows) {
         addRow(definition.number);
@@ -202,6 +207,10 @@ void FilterSettingsView::showEnabled() {
     m_switch->setText(on ? tr("Overlay enabled") : tr("Overlay disabled"));
     m_switch->setSymbol(on ? QStringLiteral("display") : QStringLiteral("display.slash"));
     m_switch->setAccessibleName(m_switch->text());
+}
+
+void FilterSettingsView::setNeedsCompositor(bool needs) {
+    m_compositorNote->setVisible(needs);
 }
 
 void FilterSettingsView::showRow(Number number) {

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QLabel;
 class QVBoxLayout;
 class SettingSlider;
 class SwitchToggle;
@@ -23,10 +24,15 @@ public:
     // The header block; null when the view was built without one.
     QWidget* header() const { return m_header; }
     SwitchToggle* enableSwitch() const { return m_switch; }
+    // The line under the switch, shown while the overlay cannot be seen for want
+    // of a compositor (the switch still takes the user's choice).
+    QLabel* compositorNote() const { return m_compositorNote; }
+    void setNeedsCompositor(bool needs);
     SettingSlider* row(OverlaySettings::Number number) const;
     QComboBox* flickerPicker() const { return m_picker; }
 
-    // The entries top to bottom (header, switch, rows, divider, picker row).
+    // The entries top to bottom (header, switch, its note, rows, divider,
+    // picker row).
     QList<QWidget*> entries() const;
     // The controls in keyboard order, top to bottom.
     QList<QWidget*> focusOrder() const;
@@ -43,6 +49,7 @@ private:
     QVBoxLayout* m_layout;
     QWidget* m_header = nullptr;
     SwitchToggle* m_switch = nullptr;
+    QLabel* m_compositorNote = nullptr;
     QComboBox* m_picker = nullptr;
     std::array<SettingSlider*, OverlaySettings::numberCount> m_rows{};
 };

@@ -3,13 +3,17 @@
 //   on | off      assign isEnabled
 //   panels        print "panels N" then one "panel X Y W H" line per panel
 //   set NAME V    assign the number V to the numeric setting NAME
+//   note          print "note S/N": S of the N control lists show the line
+//                 saying the overlay needs a compositor
 //   quit          end the program
 // Each command is answered once it has been carried out.
 #include "Application.h"
+#include "FilterSettingsView.h"
 #include "OverlayController.h"
 #include "OverlaySettings.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QLabel>
 #include <QSocketNotifier>
 #include <QWidget>
 #include <cstdio>
@@ -45,6 +49,14 @@ void handle(const std::string& command, OverlaySettings& settings) {
             answer("ok set " + name);
         else
             answer("unknown " + command);
+    } else if (command == "note") {
+        int shown = 0, views = 0;
+        for (QWidget* widget : QApplication::allWidgets())
+            if (auto* view = qobject_cast<FilterSettingsView*>(widget)) {
+                ++views;
+                shown += view->compositorNote()->isHidden() ? 0 : 1;
+            }
+        answer("note " + std::to_string(shown) + "/" + std::to_string(views));
     } else if (command == "quit") {
         QCoreApplication::quit();
     } else if (!command.empty()) {

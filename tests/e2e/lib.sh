@@ -30,7 +30,8 @@ wait_for() {
     return 1
 }
 
-# start_x WIDTHxHEIGHT: a private Xvfb on a free display, picom and openbox.
+# start_x WIDTHxHEIGHT [nocompositor]: a private Xvfb on a free display, picom
+# (unless told not to) and openbox.
 start_x() {
     local size=${1:-1920x1080}
     local fifo="$E2E_TMP/displayfd"
@@ -45,12 +46,18 @@ start_x() {
     export XDG_CONFIG_HOME="$E2E_TMP/config"
     mkdir -p "$XDG_CONFIG_HOME"
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-    picom --backend xrender --config /dev/null >"$E2E_TMP/picom.log" 2>&1 &
-    E2E_PIDS+=($!)
+    [[ "${2:-}" == nocompositor ]] || start_compositor
     openbox >"$E2E_TMP/openbox.log" 2>&1 &
     E2E_PIDS+=($!)
     wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
     sleep 0.5
+}
+
+# start_compositor: picom, which blends exactly. Sets COMPOSITOR_PID.
+start_compositor() {
+    picom --backend xrender --config /dev/null >>"$E2E_TMP/picom.log" 2>&1 &
+    COMPOSITOR_PID=$!
+    E2E_PIDS+=($COMPOSITOR_PID)
 }
 
 # start_tray [TRAYER OPTIONS]: a tray at the top right. Sets TRAY_PID.
@@ -101,6 +108,11 @@ x_overlay_windows() {
     xwininfo -root -children 2>/dev/null | grep -c '"Retro Glimmer overlay' || true
 }
 
+# Overlay windows mapped on the X server.
+mapped_overlay_windows() {
+    xdotool search --onlyvisible --name '^Retro Glimmer overlay' 2>/dev/null | wc -l
+}
+
 # Waits until the X server shows exactly N overlay windows.
 wait_overlay_windows() {
     local n=$1
@@ -121,6 +133,13 @@ rgba() {
         sed -n '2s/^[^(]*(\([^)]*\)).*/\1/p' | tr ',' ' '
 }
 
+# blended FRAME X Y "R G B": "R G B" of the frame's pixel laid over that colour.
+blended() {
+    local r g b a below=($4)
+    read -r r g b a <<<"$(rgba "$1" "$2" "$3")"
+    echo "$(((r * a + below[0] * (255 - a) + 127) / 255)) $(((g * a + below[1] * (255 - a) + 127) / 255)) $(((b * a + below[2] * (255 - a) + 127) / 255))"
+}
+
 # close_to "R G B" "R G B" TOLERANCE
 close_to() {
     local a=($1) b=($2) tolerance=$3
@@ -135,6 +154,19 @@ write_settings() {
     mkdir -p "$XDG_CONFIG_HOME/retroglimmer"
     { echo "[General]"; for kv in "$@"; do echo "overlay.$kv"; done; } \
         >"$XDG_CONFIG_HOME/retroglimmer/retroglimmer.conf"
+}
+
+# cpu_ticks PID: CPU time (user + system) a process has used, in clock ticks.
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+# cpu_percent PID SECONDS: percent of one core the process uses over SECONDS.
+cpu_percent() {
+    local before after
+    before=$(cpu_ticks "$1")
+    sleep "$2"
+    after=$(cpu_ticks "$1")
+    awk -v t=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$2" \
+        'BEGIN { printf "%.2f", t * 100 / hz / s }'
 }
 
 # start_program: the real program, as a person starts it. Sets PROGRAM_PID.

@@ -58,7 +58,7 @@ TEST(FilterSettingsView, EntriesInOrderAndTheHeaderOnlyInTheSettingsWindow) {
     MenuBarContentView panel(*t.settings);
     EXPECT_EQ(panel.settingsView()->header(), nullptr);
     const QList<QWidget*> withHeader = window.settingsView()->entries();
-    ASSERT_EQ(withHeader.size(), 16);
+    ASSERT_EQ(withHeader.size(), 17);
     ASSERT_EQ(withHeader.first(), window.settingsView()->header());
     const QList<QLabel*> texts = withHeader.first()->findChildren<QLabel*>();
     ASSERT_EQ(texts.size(), 2);
@@ -67,10 +67,13 @@ TEST(FilterSettingsView, EntriesInOrderAndTheHeaderOnlyInTheSettingsWindow) {
 
     const FilterSettingsView* list = panel.settingsView();
     const QList<QWidget*> entries = list->entries();
-    ASSERT_EQ(entries.size(), 15);
+    ASSERT_EQ(entries.size(), 16);
     EXPECT_EQ(entries[0], list->enableSwitch());
-    EXPECT_STREQ(entries[6]->metaObject()->className(), "Divider");
-    EXPECT_TRUE(entries[7]->isAncestorOf(list->flickerPicker()));
+    // The line under the switch shows only while a compositor is needed.
+    EXPECT_EQ(entries[1], list->compositorNote());
+    EXPECT_TRUE(list->compositorNote()->isHidden());
+    EXPECT_STREQ(entries[7]->metaObject()->className(), "Divider");
+    EXPECT_TRUE(entries[8]->isAncestorOf(list->flickerPicker()));
     int next = 0;
     for (QWidget* entry : entries)
         if (auto* row = qobject_cast<SettingSlider*>(entry)) {

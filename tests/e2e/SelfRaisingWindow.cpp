@@ -1,0 +1,75 @@
+// A window that will not stay covered, as screen lockers and some on-screen
+// displays behave: override-redirect, it raises itself whenever it is obscured
+// or any other window's place in the stack changes. Prints "shown" once mapped
+// and "raise" for every raise.
+//   e2e-self-raising-window #RRGGBB X Y W H
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <xcb/xcb.h>
+
+namespace {
+void raise(xcb_connection_t* connection, xcb_window_t window) {
+    const uint32_t above = XCB_STACK_MODE_ABOVE;
+    xcb_configure_window(connection, window, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+    xcb_flush(connection);
+    std::puts("raise");
+    std::fflush(stdout);
+}
+
+void setText(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property,
+             const char* text, size_t length) {
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, property, XCB_ATOM_STRING, 8,
+                        uint32_t(length), text);
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 6 || argv[1][0] != '#') {
+        std::fprintf(stderr, "usage: e2e-self-raising-window #RRGGBB X Y W H\n");
+        return 2;
+    }
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(connection))
+        return 1;
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    const xcb_window_t window = xcb_generate_id(connection);
+    // Pixel values of the default 24-bit TrueColor visual are 0xRRGGBB.
+    const uint32_t values[] = {uint32_t(std::strtoul(argv[1] + 1, nullptr, 16)), 1,
+                               XCB_EVENT_MASK_VISIBILITY_CHANGE};
+    xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, screen->root,
+                      int16_t(std::atoi(argv[2])), int16_t(std::atoi(argv[3])),
+                      uint16_t(std::atoi(argv[4])), uint16_t(std::atoi(argv[5])), 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual,
+                      XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK, values);
+    setText(connection, window, XCB_ATOM_WM_NAME, "e2e-self-raiser", 15);
+    setText(connection, window, XCB_ATOM_WM_CLASS, "e2e-self-raiser\0SelfRaiser", 27);
+    const uint32_t rootMask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(connection, screen->root, XCB_CW_EVENT_MASK, &rootMask);
+    xcb_map_window(connection, window);
+    xcb_flush(connection);
+    std::puts("shown");
+    std::fflush(stdout);
+
+    while (xcb_generic_event_t* event = xcb_wait_for_event(connection)) {
+        switch (event->response_type & ~0x80) {
+        case XCB_VISIBILITY_NOTIFY:
+            if (reinterpret_cast<xcb_visibility_notify_event_t*>(event)->state !=
+                XCB_VISIBILITY_UNOBSCURED)
+                raise(connection, window);
+            break;
+        case XCB_CONFIGURE_NOTIFY:
+            if (reinterpret_cast<xcb_configure_notify_event_t*>(event)->window != window)
+                raise(connection, window);
+            break;
+        case XCB_MAP_NOTIFY:
+            if (reinterpret_cast<xcb_map_notify_event_t*>(event)->window != window)
+                raise(connection, window);
+            break;
+        default:
+            break;
+        }
+        std::free(event);
+    }
+    return 0;
+}

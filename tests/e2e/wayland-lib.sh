@@ -55,6 +55,7 @@ start_native_solid() {
 # line on a fifo (see lib.sh's driver and ask), logging the requests of its own
 # Wayland connection to $E2E_TMP/driver.err.
 start_wayland_driver() {
+    rm -f "$E2E_TMP/driver.in"
     mkfifo "$E2E_TMP/driver.in"
     env WAYLAND_DEBUG=1 "$@" "${AS_USER[@]}" "$W/bin/e2e-overlay-driver" <"$E2E_TMP/driver.in" \
         >"$E2E_TMP/driver.out" 2>"$E2E_TMP/driver.err" &

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The native Wayland overlay on a scale-2 output, with default settings: one
 # frame and then no commit at all while nothing moves; the grid is drawn at
-# device resolution, each line two device pixels wide with sharp edges.
+# device resolution, each line two device pixels wide with sharp edges. Then
+# without an X server: the controls come up on Qt's Wayland platform and the
+# overlay is still the layer surface.
 source "$(dirname "$0")/wayland-lib.sh"
 
 start_sway "output HEADLESS-1 scale 2"
@@ -36,5 +38,16 @@ runs=$(awk '{ v = $2 + 0
 [[ $runs =~ ^\ *[0-9]+\ 2$ ]] || fail "grid lines in a row of the device-pixel screenshot: $runs"
 pass "grid lines are two device pixels wide and sharp on a scale-2 output ($(awk '{print $1}' <<<"$runs") lines)"
 
+driver quit
+wait "$DRIVER_PID" || fail "driver exited with $?"
+
+# (Qt's own connection would log its requests too: no WAYLAND_DEBUG here.)
+start_wayland_driver DISPLAY= WAYLAND_DEBUG=
+wait_for 10 sh -c "swaymsg -t get_tree | jq -e '.. | objects | select(.app_id? == \"e2e-overlay-driver\")'" ||
+    fail "the controls did not come up as a native window"
+driver on
+wait_for 10 surface_count_is 1 || fail "no overlay surface without an X server"
+[[ -z $(grep retroglimmer: "$E2E_TMP/driver.err") ]] || fail "complaint: $(cat "$E2E_TMP/driver.err")"
+pass "without an X server: controls on Qt's Wayland platform, overlay on the layer surface"
 driver quit
 wait "$DRIVER_PID" || fail "driver exited with $?"

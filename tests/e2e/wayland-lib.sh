@@ -40,6 +40,22 @@ start_sway() {
     export SWAYSOCK
 }
 
+# start_nested_sway: a sway inside the session whose two outputs (WL-1, WL-2)
+# are windows of the outer one, so that closing a window takes an output away
+# (a headless output cannot go). Sets INNER_DISPLAY.
+start_nested_sway() {
+    echo "default_border none" >"$W/inner.conf"
+    chmod a+r "$W/inner.conf"
+    local before
+    before=$(ls "$XDG_RUNTIME_DIR")
+    WLR_BACKENDS=wayland WLR_RENDERER=pixman WLR_WL_OUTPUTS=2 WLR_LIBINPUT_NO_DEVICES=1 \
+        "${AS_USER[@]}" sway -c "$W/inner.conf" >"$E2E_TMP/inner-sway.log" 2>&1 &
+    E2E_PIDS+=($!)
+    wait_for 10 sh -c "[ \$(swaymsg -t get_tree | jq '[.. | objects | select(.app_id? == \"wlroots\")] | length') = 2 ]" ||
+        fail "nested sway did not start: $(tail -3 "$E2E_TMP/inner-sway.log")"
+    INNER_DISPLAY=$(comm -13 <(echo "$before") <(ls "$XDG_RUNTIME_DIR") | grep -E '^wayland-[0-9]+$')
+}
+
 # start_native_solid COLOR: a native Wayland window of one colour, full screen
 # on the focused output; its clicks go to SOLID_LOG.
 start_native_solid() {
@@ -79,6 +95,7 @@ surfaces() {
 commits() { grep -cE ' -> wl_surface@[0-9]+\.commit\(\)' "$E2E_TMP/driver.err" || true; }
 committed_at_least() { (($(commits) >= $1)); }
 surface_count_is() { [[ $(surfaces | grep -c .) == "$1" ]]; }
+surfaces_are() { [[ $(surfaces) == "$1" ]]; }
 
 # start_pointer WIDTH HEIGHT: a virtual pointer over a layout of that size.
 start_pointer() {

@@ -3,8 +3,8 @@
 # environment as many sessions have: the controls still come up on XWayland;
 # the overlay is one layer surface per output, above a full-screen native
 # window, blended exactly as the renderer's own frame; clicks reach the window
-# below; a new output gets its own surface; frames are committed only while
-# something moves, at most 30 a second.
+# below; a new output gets its own surface and a removed one takes its surface
+# along; frames are committed only while something moves, at most 30 a second.
 source "$(dirname "$0")/wayland-lib.sh"
 
 start_sway
@@ -53,10 +53,14 @@ sleep 2
 pass "nothing committed while still; $moving commits in 2 s with a band, damaging only part"
 
 swaymsg create_output >/dev/null
-wait_for 10 surface_count_is 2
-expected=$'surface HEADLESS-1 1280 720 1\nsurface HEADLESS-2 1920 1080 1'
-[[ $(surfaces) == "$expected" ]] || fail "surfaces after a new output: $(surfaces)"
-pass "a new output gets its own surface"
+wait_for 10 surfaces_are $'surface HEADLESS-1 1280 720 1\nsurface HEADLESS-2 1920 1080 1' ||
+    fail "surfaces after a new output: $(surfaces)"
+sleep 1
+"$E2E_FRAME" --size 1920x1080 --time 0 $(printf -- '--set %s ' "${SETTINGS[@]}") --output "$E2E_TMP/frame2.png"
+shot "$E2E_TMP/shot2.png" HEADLESS-2
+# Nothing but sway's grey background lies below there.
+expect_blend "$E2E_TMP/shot2.png" "$E2E_TMP/frame2.png" "63 63 63" "400 300" "1500 1000" "0 0"
+pass "a new output gets its own surface, drawn at its size"
 
 driver off
 wait_for 10 surface_count_is 0
@@ -64,5 +68,17 @@ wait_for 10 surface_count_is 0
 grep -qE ' -> zwlr_layer_surface_v1@[0-9]+\.destroy\(\)' "$E2E_TMP/driver.err" ||
     fail "no layer surface destroyed"
 pass "switching off removes every surface"
+driver quit
+wait "$DRIVER_PID" || fail "driver exited with $?"
+
+# An output going away, in a nested session (no X server there).
+start_nested_sway
+start_wayland_driver WAYLAND_DISPLAY="$INNER_DISPLAY" DISPLAY= WAYLAND_DEBUG=
+driver on
+wait_for 10 surface_count_is 2 || fail "nested session surfaces: $(surfaces)"
+swaymsg '[title="wlroots - WL-2"] kill' >/dev/null
+wait_for 10 surface_count_is 1 || fail "surfaces after an output went: $(surfaces)"
+wait_for 5 surfaces_are "surface WL-1 1280 720 1" || fail "the remaining output's surface: $(surfaces)"
+pass "an output going away takes its surface; the other follows its new size"
 driver quit
 wait "$DRIVER_PID" || fail "driver exited with $?"

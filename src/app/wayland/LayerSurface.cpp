@@ -20,7 +20,8 @@ LayerSurface::LayerSurface(const WaylandGlobals& globals, wl_output* output, int
     : m_globals(globals)
     , m_settings(settings)
     , m_clock(clock)
-    , m_scale(scale) {
+    , m_scale(scale)
+    , m_pacer([this] { tick(); }) {
     m_surface = wl_compositor_create_surface(globals.compositor);
     m_layer = zwlr_layer_shell_v1_get_layer_surface(
         globals.layerShell, m_surface, output, ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, "retroglimmer");
@@ -50,10 +51,7 @@ LayerSurface::LayerSurface(const WaylandGlobals& globals, wl_output* output, int
     }
     wl_surface_commit(m_surface);
 
-    m_timer.setSingleShot(true);
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &LayerSurface::tick);
-    connect(&settings, &OverlaySettings::effectSettingsChanged, this, &LayerSurface::scheduleTick);
+    connect(&settings, &OverlaySettings::effectSettingsChanged, &m_pacer, &TickPacer::schedule);
 }
 
 LayerSurface::~LayerSurface() {
@@ -87,7 +85,7 @@ void LayerSurface::setScale(double scale) {
     m_scale = scale;
     m_buffers.clear();
     m_shown.reset();
-    scheduleTick();
+    m_pacer.schedule();
 }
 
 QSize LayerSurface::bufferPixels() const {
@@ -129,17 +127,6 @@ void LayerSurface::onFrameDone(void* data, wl_callback* callback, uint32_t) {
     }
 }
 
-void LayerSurface::scheduleTick() {
-    qint64 waitMs = 0;
-    if (m_sinceTick.isValid()) {
-        const double remaining = minimumTickInterval - double(m_sinceTick.nsecsElapsed()) * 1e-9;
-        waitMs = remaining > 0 ? qint64(std::ceil(remaining * 1000.0)) : 0;
-    }
-    if (m_timer.isActive() && m_timer.remainingTime() <= waitMs)
-        return;
-    m_timer.start(int(waitMs));
-}
-
 void LayerSurface::tick() {
     if (!m_configured || m_size.isEmpty())
         return;
@@ -148,7 +135,7 @@ void LayerSurface::tick() {
         m_tickWanted = true;
         return;
     }
-    m_sinceTick.start();
+    m_pacer.ticked();
     m_next = OverlayRenderConfiguration::fromSettings(m_settings);
     m_nextTime = m_clock.now();
     QRegion changed;
@@ -162,7 +149,7 @@ void LayerSurface::tick() {
         return;
     }
     if (OverlayFrameRenderer::isAnimated(m_next))
-        scheduleTick();
+        m_pacer.schedule();
 }
 
 bool LayerSurface::present(const QRegion& changed) {

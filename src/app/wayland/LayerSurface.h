@@ -3,12 +3,11 @@
 #include "OverlayFrameRenderer.h"
 #include "OverlayRenderConfiguration.h"
 #include "ShmBuffer.h"
+#include "TickPacer.h"
 #include "WaylandGlobals.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QSize>
-#include <QTimer>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -31,8 +30,6 @@ class LayerSurface : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr double minimumTickInterval = 1.0 / 30.0;
-
     LayerSurface(const WaylandGlobals& globals, wl_output* output, int scale,
                  OverlaySettings& settings, FrameClock& clock);
     ~LayerSurface() override;
@@ -57,7 +54,6 @@ private:
     void setScale(double scale);
     QSize bufferPixels() const;
 
-    void scheduleTick();
     void tick();
     // Draws the frame inside changed (logical) and commits it; false when every
     // buffer is still held by the compositor.
@@ -79,8 +75,7 @@ private:
 
     OverlayFrameRenderer m_renderer;
     std::vector<std::unique_ptr<ShmBuffer>> m_buffers;
-    QTimer m_timer;
-    QElapsedTimer m_sinceTick;
+    TickPacer m_pacer;
     OverlayRenderConfiguration m_next;
     double m_nextTime = 0;
     std::optional<OverlayRenderConfiguration> m_shown;

@@ -40,6 +40,30 @@ start_sway() {
     export SWAYSOCK
 }
 
+# start_kwin: KDE's compositor, headless, 1280x720, with XWayland; exports
+# WAYLAND_DISPLAY and DISPLAY. It runs as root (no user change for clients).
+# Its installed binary carries a file capability that sandboxes refuse; a
+# copy has none, and must keep the name or its Qt platform will not load.
+start_kwin() {
+    W=$E2E_TMP/w
+    mkdir -p "$W/bin" "$W/out" "$E2E_TMP/runtime" "$E2E_TMP/config"
+    chmod 700 "$E2E_TMP/runtime"
+    cp /usr/bin/kwin_wayland "$E2E_DRIVER" "$E2E_SOLID" "$E2E_POINTER" "$W/bin/"
+    AS_USER=(env)
+    export XDG_RUNTIME_DIR=$E2E_TMP/runtime XDG_CONFIG_HOME=$E2E_TMP/config
+    unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+    dbus-run-session -- env KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 "$W/bin/kwin_wayland" --virtual \
+        --xwayland --width 1280 --height 720 --socket retroglimmer-kwin --no-lockscreen \
+        --no-global-shortcuts "sh -c 'echo \$WAYLAND_DISPLAY \$DISPLAY >$W/out/session'" \
+        >"$E2E_TMP/kwin.log" 2>&1 &
+    local session=$!
+    wait_for 30 test -s "$W/out/session" || fail "kwin did not start: $(tail -5 "$E2E_TMP/kwin.log")"
+    # The session's own processes, so that they end with the test.
+    E2E_PIDS+=($session $(pgrep -P "$session"))
+    read -r WAYLAND_DISPLAY DISPLAY <"$W/out/session"
+    export WAYLAND_DISPLAY DISPLAY
+}
+
 # start_nested_sway: a sway inside the session whose two outputs (WL-1, WL-2)
 # are windows of the outer one, so that closing a window takes an output away
 # (a headless output cannot go). Sets INNER_DISPLAY.

@@ -40,7 +40,8 @@ start_sway() {
     export SWAYSOCK
 }
 
-# start_kwin: KDE's compositor, headless, 1280x720, with XWayland; exports
+# start_kwin WIDTH HEIGHT SCALE: KDE's compositor, headless, one output of
+# that logical size and scale, with XWayland; exports
 # WAYLAND_DISPLAY and DISPLAY. It runs as root (no user change for clients).
 # Its installed binary carries a file capability that sandboxes refuse; a
 # copy has none, and must keep the name or its Qt platform will not load.
@@ -53,7 +54,7 @@ start_kwin() {
     export XDG_RUNTIME_DIR=$E2E_TMP/runtime XDG_CONFIG_HOME=$E2E_TMP/config
     unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
     dbus-run-session -- env KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 "$W/bin/kwin_wayland" --virtual \
-        --xwayland --width 1280 --height 720 --socket retroglimmer-kwin --no-lockscreen \
+        --xwayland --width "$1" --height "$2" --scale "$3" --socket retroglimmer-kwin --no-lockscreen \
         --no-global-shortcuts "sh -c 'echo \$WAYLAND_DISPLAY \$DISPLAY >$W/out/session'" \
         >"$E2E_TMP/kwin.log" 2>&1 &
     local session=$!

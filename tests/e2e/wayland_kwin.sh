@@ -9,8 +9,11 @@ start_kwin 1920 1080 1.5
 start_native_solid '#3060c0'
 start_wayland_driver
 # Without a tray the controls open as a window, focused, the switch first.
-sleep 2
-xdotool key space
+wait_for 10 sh -c "xdotool search --onlyvisible --name '^Retro Glimmer\$'" || fail "no controls window"
+for _ in 1 2 3; do
+    xdotool key space
+    wait_for 5 surface_count_is 1 && break
+done
 wait_for 10 surfaces_are "surface Virtual-0 1920 1080 1.5" || fail "no overlay surface: $(surfaces)"
 wait_for 10 grep -qE 'create_buffer\(new id wl_buffer@[0-9]+, 0, 2880, 1620,' "$E2E_TMP/driver.err" ||
     fail "no buffer at device resolution"

@@ -1,5 +1,7 @@
 #include "Application.h"
 
+#include "FrameClock.h"
+#include "NativeOverlay.h"
 #include "OverlayController.h"
 #include "OverlaySettings.h"
 #include "PanelWindowSetup.h"
@@ -11,7 +13,9 @@
 
 int Application::run(int argc, char** argv,
                      const std::function<void(OverlaySettings&)>& afterLaunch) {
-    if (!PanelWindowSetup::prepareProcess())
+    // Chosen once: the session's own overlay where it offers one, else panels.
+    std::unique_ptr<NativeOverlay> native = NativeOverlay::open();
+    if (!native && !PanelWindowSetup::prepareProcess())
         return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("retroglimmer"));
@@ -31,6 +35,10 @@ int Application::run(int argc, char** argv,
     settings.setVisibilityRequestHandler(
         [&controller](bool visible) { controller.setVisible(visible); });
     controller.registerForScreenChanges();
+    if (native) {
+        native->start(settings, FrameClock::system());
+        controller.useNativeOverlay(native.get());
+    }
 
     TrayIcon tray(settings);
     QObject::connect(&instance, &SingleInstance::activationRequested, &tray, &TrayIcon::openPanel);
@@ -46,5 +54,8 @@ int Application::run(int argc, char** argv,
     });
     if (afterLaunch)
         afterLaunch(settings);
-    return app.exec();
+    const int status = app.exec();
+    controller.useNativeOverlay(nullptr);
+    native.reset();
+    return status;
 }

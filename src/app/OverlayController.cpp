@@ -2,6 +2,7 @@
 
 #include "FrameClock.h"
 #include "NativeWindowSetup.h"
+#include "NativeOverlay.h"
 #include "OverlaySettings.h"
 #include "OverlayView.h"
 #include "PanelWindowSetup.h"
@@ -50,6 +51,10 @@ void OverlayController::applyPendingVisibility() {
 
 void OverlayController::showPanels() {
     closePanels();
+    if (m_native) {
+        m_native->show();
+        return;
+    }
     for (QScreen* screen : m_screens()) {
         std::unique_ptr<QWidget>& slot = m_windows[screen];
         if (slot) {
@@ -65,6 +70,8 @@ void OverlayController::showPanels() {
 }
 
 void OverlayController::closePanels() {
+    if (m_native)
+        m_native->hide();
     Windows closing;
     closing.swap(m_windows);
     for (auto& [screen, panel] : closing) {

@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 class FrameClock;
+class NativeOverlay;
 class OverlaySettings;
 class QScreen;
 
@@ -39,6 +40,10 @@ public:
     // Closes every panel at once (also used when the program ends).
     void closePanels();
 
+    // Where the session offers a native overlay, it stands in for the panels.
+    void useNativeOverlay(NativeOverlay* overlay) { m_native = overlay; }
+    NativeOverlay* nativeOverlay() const { return m_native; }
+
 public slots:
     void screenParametersDidChange();
 
@@ -53,4 +58,5 @@ private:
     ScreenList m_screens;
     Windows m_windows;
     std::optional<bool> m_pendingVisibility;
+    NativeOverlay* m_native = nullptr;
 };

@@ -5,39 +5,28 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <cmath>
 
 OverlayView::OverlayView(OverlaySettings& settings, FrameClock& clock, QWidget* parent)
     : QWidget(parent)
     , m_settings(settings)
-    , m_clock(clock) {
+    , m_clock(clock)
+    , m_pacer([this] { tick(); }) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
-    m_timer.setSingleShot(true);
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &OverlayView::tick);
     // A change of any effect setting shows by the next tick; a still view
     // restarts its clock for it.
     connect(&settings, &OverlaySettings::effectSettingsChanged, this, &OverlayView::scheduleTick);
 }
 
 void OverlayView::scheduleTick() {
-    if (!isVisible())
-        return;
-    qint64 waitMs = 0;
-    if (m_sinceTick.isValid()) {
-        const double remaining = minimumTickInterval - double(m_sinceTick.nsecsElapsed()) * 1e-9;
-        waitMs = remaining > 0 ? qint64(std::ceil(remaining * 1000.0)) : 0;
-    }
-    if (m_timer.isActive() && m_timer.remainingTime() <= waitMs)
-        return;
-    m_timer.start(int(waitMs));
+    if (isVisible())
+        m_pacer.schedule();
 }
 
 void OverlayView::tick() {
-    m_sinceTick.start();
+    m_pacer.ticked();
     m_next = OverlayRenderConfiguration::fromSettings(m_settings);
     m_nextTime = m_clock.now();
     if (!m_shown || !(*m_shown == m_next) || m_shownSize != size()) {
@@ -75,5 +64,5 @@ void OverlayView::showEvent(QShowEvent* event) {
 
 void OverlayView::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    m_timer.stop();
+    m_pacer.stop();
 }

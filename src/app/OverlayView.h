@@ -2,9 +2,8 @@
 
 #include "OverlayFrameRenderer.h"
 #include "OverlayRenderConfiguration.h"
+#include "TickPacer.h"
 
-#include <QElapsedTimer>
-#include <QTimer>
 #include <QWidget>
 #include <optional>
 
@@ -18,14 +17,12 @@ class OverlaySettings;
 // clock stops.
 class OverlayView : public QWidget {
 public:
-    static constexpr double minimumTickInterval = 1.0 / 30.0;
-
     OverlayView(OverlaySettings& settings, FrameClock& clock, QWidget* parent = nullptr);
 
     // Takes a snapshot and the time, and asks for a repaint of what changed.
     void tick();
 
-    bool isClockRunning() const { return m_timer.isActive(); }
+    bool isClockRunning() const { return m_pacer.isRunning(); }
     int paintedFrames() const { return m_paintedFrames; }
 
 protected:
@@ -40,8 +37,7 @@ private:
     OverlaySettings& m_settings;
     FrameClock& m_clock;
     OverlayFrameRenderer m_renderer;
-    QTimer m_timer;
-    QElapsedTimer m_sinceTick;
+    TickPacer m_pacer;
 
     // What the next paint draws, and what the screen shows now.
     OverlayRenderConfiguration m_next;

@@ -103,8 +103,9 @@ bool PanelWindowSetup::prepareProcess() {
         qputenv("QT_QPA_PLATFORM", "xcb");
         return true;
     }
-    std::fprintf(stderr, "retroglimmer: the overlay needs X11 (or XWayland) or macOS; "
-                         "no X display was found, so it cannot stay above other windows.\n");
+    std::fprintf(stderr, "retroglimmer: the overlay needs X11 (or XWayland) or a Wayland "
+                         "compositor with layer shell; this session has neither, so it cannot "
+                         "stay above other windows.\n");
     return true;
 }
 

@@ -11,6 +11,8 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -73,7 +75,19 @@ void TrayIcon::openPanel() {
         openStandaloneWindow();
         return;
     }
-    m_panel->showNear(m_icon.geometry());
+    m_panel->showNear(panelAnchor(m_icon.geometry(), QCursor::pos()));
+}
+
+QRect TrayIcon::panelAnchor(const QRect& iconGeometry, const QPoint& pointer) {
+    if (!iconGeometry.isEmpty())
+        return iconGeometry;
+    QScreen* screen = QGuiApplication::screenAt(pointer);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    const QRect available = screen->availableGeometry();
+    return QRect(available.right(), available.top(), 1, 1);
 }
 
 void TrayIcon::openStandaloneWindow() {

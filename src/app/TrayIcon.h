@@ -29,6 +29,11 @@ public:
     // waits for a compositor.
     void setNeedsCompositor(bool needs);
 
+    // What the panel opens next to: the icon, or where its position is unknown
+    // (StatusNotifierItem trays tell none), the top-right corner of the
+    // available area of the screen under the pointer, where bars keep trays.
+    static QRect panelAnchor(const QRect& iconGeometry, const QPoint& pointer);
+
 public slots:
     // Opens the control panel next to the icon (or as a window without a tray).
     void openPanel();

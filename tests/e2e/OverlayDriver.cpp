@@ -1,7 +1,8 @@
 // The program's own start-up, plus a command line on stdin so end-to-end tests
 // can switch the overlay and ask what is on screen:
 //   on | off      assign isEnabled
-//   panels        print "panels N" then one "panel X Y W H" line per panel
+//   panels        print "panels N" then one "panel X Y W H" line per panel, or
+//                 one "surface OUTPUT W H SCALE" line per native overlay surface
 //   set NAME V    assign the number V to the numeric setting NAME
 //   note          print "note S/N": S of the N control lists show the line
 //                 saying the overlay needs a compositor
@@ -9,6 +10,7 @@
 // Each command is answered once it has been carried out.
 #include "Application.h"
 #include "FilterSettingsView.h"
+#include "NativeOverlay.h"
 #include "OverlayController.h"
 #include "OverlaySettings.h"
 
@@ -30,6 +32,14 @@ void handle(const std::string& command, OverlaySettings& settings) {
     if (command == "on" || command == "off") {
         settings.setIsEnabled(command == "on");
         answer("ok " + command);
+    } else if (command == "panels" && OverlayController::shared().nativeOverlay()) {
+        const auto surfaces = OverlayController::shared().nativeOverlay()->surfaces();
+        answer("panels " + std::to_string(surfaces.size()));
+        for (const auto& surface : surfaces)
+            answer("surface " + surface.output.toStdString() + " " +
+                   std::to_string(surface.size.width()) + " " +
+                   std::to_string(surface.size.height()) + " " +
+                   QString::number(surface.scale).toStdString());
     } else if (command == "panels") {
         const auto& windows = OverlayController::shared().windows();
         answer("panels " + std::to_string(windows.size()));

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <memory>
+
+class FrameClock;
+class OverlaySettings;
+
+// An overlay drawn through the display server's own protocol rather than one Qt
+// window per screen, where the session offers a way to keep a click-through
+// surface above everything (a Wayland compositor with layer shell). It follows
+// the session's outputs by itself.
+class NativeOverlay {
+public:
+    struct Surface {
+        QString output;
+        QSize size; // logical
+        double scale = 1;
+    };
+
+    virtual ~NativeOverlay() = default;
+
+    // Before the application object exists: the overlay this session offers, or
+    // null when Qt windows must serve. Also picks the Qt platform of the
+    // controls, which stay on X11 wherever an X server is reachable.
+    static std::unique_ptr<NativeOverlay> open();
+
+    // Once the event loop exists; the overlay draws from these.
+    virtual void start(OverlaySettings& settings, FrameClock& clock) = 0;
+    // Showing always drops every surface and makes one per output of the moment.
+    virtual void show() = 0;
+    virtual void hide() = 0;
+    virtual QList<Surface> surfaces() const = 0;
+};

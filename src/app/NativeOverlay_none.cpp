@@ -1,0 +1,6 @@
+#include "NativeOverlay.h"
+
+// Qt windows serve as overlay panels on this platform.
+std::unique_ptr<NativeOverlay> NativeOverlay::open() {
+    return nullptr;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+// The generated header names an argument "namespace", a keyword in C++.
+#define namespace name_space
+#include <wlr-layer-shell-unstable-v1-client-protocol.h>
+#undef namespace

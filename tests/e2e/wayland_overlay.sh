@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# The native Wayland overlay under sway, with QT_QPA_PLATFORM=wayland in the
+# environment as many sessions have: the controls still come up on XWayland;
+# the overlay is one layer surface per output, above a full-screen native
+# window, blended exactly as the renderer's own frame; clicks reach the window
+# below; a new output gets its own surface and a removed one takes its surface
+# along; frames are committed only while something moves, at most 30 a second.
+source "$(dirname "$0")/wayland-lib.sh"
+
+start_sway
+SETTINGS=(tintOpacity=0.5 tintHue=0.6 gridOpacity=0.4 scanlineOpacity=0.6 gridSize=6)
+write_settings "${SETTINGS[@]}"
+[[ $(id -u) -ne 0 ]] || chown -R $W_USER:$W_GROUP "$XDG_CONFIG_HOME"
+start_native_solid '#3060c0'
+start_wayland_driver QT_QPA_PLATFORM=wayland
+wait_for 10 sh -c "swaymsg -t get_tree | jq -e '.. | objects | select(.shell? == \"xwayland\")'" ||
+    fail "the controls are not on XWayland: $(swaymsg -t get_tree | jq -c '[.. | objects | select(.shell?) | .shell]')"
+swaymsg '[app_id=e2e-solid-window] fullscreen enable' >/dev/null
+[[ -z $(surfaces) ]] || fail "a surface exists before the overlay is switched on"
+pass "controls on XWayland despite QT_QPA_PLATFORM=wayland; no surface at start"
+
+driver on
+wait_for 10 committed_at_least 2 || fail "no frame committed after switching on"
+[[ $(surfaces) == "surface HEADLESS-1 1280 720 1" ]] || fail "surfaces: $(surfaces)"
+sleep 1
+"$E2E_FRAME" --size 1280x720 --time 0 $(printf -- '--set %s ' "${SETTINGS[@]}") --output "$E2E_TMP/frame.png"
+shot "$E2E_TMP/shot.png"
+cp "$E2E_TMP/shot.png" "${E2E_ARTIFACTS:-$E2E_TMP}/wayland-overlay.png" 2>/dev/null || true
+expect_blend "$E2E_TMP/shot.png" "$E2E_TMP/frame.png" "48 96 192" "400 300" "401 301" "703 455" "150 560" "990 500" "0 0" "1279 719"
+pass "the overlay blends over a full-screen native window as the renderer's frame"
+
+start_pointer 1280 720
+click 500 400
+wait_for 5 grep -q "click 500 400" "$SOLID_LOG" || fail "the click did not reach the native window"
+pass "a click through the overlay reaches the native window"
+
+# Still settings: one empty commit to get configured, one frame, then nothing.
+still=$(commits)
+sleep 2
+[[ $(commits) == "$still" ]] || fail "$(( $(commits) - still )) commits while nothing moves"
+driver "set rollingBand 0.8"
+sleep 2
+moving=$(( $(commits) - still ))
+((moving >= 10 && moving <= 2 * 30 + 2)) || fail "$moving commits in 2 s with a rolling band"
+grep -E ' -> wl_surface@[0-9]+\.damage_buffer\(' "$E2E_TMP/driver.err" | tail -1 |
+    grep -qv 'damage_buffer(0, 0, 1280, 720)' ||
+    fail "a moving band damages the whole surface"
+ask "set rollingBand 0" "ok set"
+sleep 0.5
+stopped=$(commits)
+sleep 2
+[[ $(commits) == "$stopped" ]] || fail "commits go on after the band stopped"
+pass "nothing committed while still; $moving commits in 2 s with a band, damaging only part"
+
+swaymsg create_output >/dev/null
+wait_for 10 surfaces_are $'surface HEADLESS-1 1280 720 1\nsurface HEADLESS-2 1920 1080 1' ||
+    fail "surfaces after a new output: $(surfaces)"
+sleep 1
+"$E2E_FRAME" --size 1920x1080 --time 0 $(printf -- '--set %s ' "${SETTINGS[@]}") --output "$E2E_TMP/frame2.png"
+shot "$E2E_TMP/shot2.png" HEADLESS-2
+# Nothing but sway's grey background lies below there.
+expect_blend "$E2E_TMP/shot2.png" "$E2E_TMP/frame2.png" "63 63 63" "400 300" "1500 1000" "0 0"
+pass "a new output gets its own surface, drawn at its size"
+
+driver off
+wait_for 10 surface_count_is 0
+[[ -z $(surfaces) ]] || fail "surfaces left after switching off: $(surfaces)"
+grep -qE ' -> zwlr_layer_surface_v1@[0-9]+\.destroy\(\)' "$E2E_TMP/driver.err" ||
+    fail "no layer surface destroyed"
+pass "switching off removes every surface"
+driver quit
+wait "$DRIVER_PID" || fail "driver exited with $?"
+
+# An output going away, in a nested session (no X server there).
+start_nested_sway
+start_wayland_driver WAYLAND_DISPLAY="$INNER_DISPLAY" DISPLAY= WAYLAND_DEBUG=
+driver on
+wait_for 10 surface_count_is 2 || fail "nested session surfaces: $(surfaces)"
+swaymsg '[title="wlroots - WL-2"] kill' >/dev/null
+wait_for 10 surface_count_is 1 || fail "surfaces after an output went: $(surfaces)"
+wait_for 5 surfaces_are "surface WL-1 1280 720 1" || fail "the remaining output's surface: $(surfaces)"
+pass "an output going away takes its surface; the other follows its new size"
+driver quit
+wait "$DRIVER_PID" || fail "driver exited with $?"

@@ -1,5 +1,7 @@
 #include "TraySetup.h"
 
+#include "SymbolIcon.h"
+
 #include <QCursor>
 #include <QMenu>
 
@@ -10,8 +12,9 @@
 // click or a Control-click; a plain click opens only the panel.
 void TraySetup::attach(QSystemTrayIcon& icon, QMenu& menu) {
     // A mask becomes a template image, which macOS draws in the menu bar's
-    // own colour, light or dark.
-    QIcon glyph = icon.icon();
+    // own colour, light or dark. Only its alpha counts, so it takes the plain
+    // glyph: the ring other trays need would turn into a solid blob.
+    QIcon glyph = SymbolIcon::icon(QStringLiteral("square.grid.3x3"), Qt::black);
     glyph.setIsMask(true);
     icon.setIcon(glyph);
     QObject::connect(&icon, &QSystemTrayIcon::activated, &menu,

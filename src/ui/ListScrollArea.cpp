@@ -11,8 +11,8 @@ ListScrollArea::ListScrollArea(QWidget* parent)
     // Siblings of the viewport created after it, so they lie above the rows.
     , m_top(new EdgeFade(Qt::TopEdge, this))
     , m_bottom(new EdgeFade(Qt::BottomEdge, this)) {
-    // Tab already scrolls to the control it reaches; opening the panel, a
-    // click or assistive technology move the focus without scrolling.
+    // Tab already scrolls to the control it reaches; opening the panel or
+    // assistive technology move the focus without scrolling.
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { followFocus(now); });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ListScrollArea::showFades);

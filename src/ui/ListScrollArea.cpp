@@ -19,6 +19,13 @@ ListScrollArea::ListScrollArea(QWidget* parent)
     connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, &ListScrollArea::showFades);
 }
 
+// The focus moves while widgets are destroyed, this one included: from here
+// on no signal may reach the parts of it already gone.
+ListScrollArea::~ListScrollArea() {
+    disconnect(qApp, nullptr, this, nullptr);
+    verticalScrollBar()->disconnect(this);
+}
+
 bool ListScrollArea::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::Resize || event->type() == QEvent::Move) {
         m_top->place(viewport()->geometry());

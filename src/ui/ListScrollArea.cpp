@@ -11,12 +11,19 @@ ListScrollArea::ListScrollArea(QWidget* parent)
     // Siblings of the viewport created after it, so they lie above the rows.
     , m_top(new EdgeFade(Qt::TopEdge, this))
     , m_bottom(new EdgeFade(Qt::BottomEdge, this)) {
-    // Tab already scrolls to the control it reaches; opening the panel, a
-    // click or assistive technology move the focus without scrolling.
+    // Tab already scrolls to the control it reaches; opening the panel or
+    // assistive technology move the focus without scrolling.
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { followFocus(now); });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ListScrollArea::showFades);
     connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, &ListScrollArea::showFades);
+}
+
+// The focus moves while widgets are destroyed, this one included: from here
+// on no signal may reach the parts of it already gone.
+ListScrollArea::~ListScrollArea() {
+    disconnect(qApp, nullptr, this, nullptr);
+    verticalScrollBar()->disconnect(this);
 }
 
 bool ListScrollArea::viewportEvent(QEvent* event) {

@@ -13,6 +13,7 @@ class ListScrollArea : public QScrollArea {
 
 public:
     explicit ListScrollArea(QWidget* parent = nullptr);
+    ~ListScrollArea() override;
 
 protected:
     bool viewportEvent(QEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <algorithm>
 #include <cmath>
 
 namespace {

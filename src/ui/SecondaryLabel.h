@@ -13,9 +13,6 @@ public:
 
     explicit SecondaryLabel(const QString& text = QString(), QWidget* parent = nullptr);
 
-    // The placeholder colour over the window colour, moved toward the text
-    // colour just as far as the minimum contrast needs.
-    static QColor colour(const QPalette& palette);
     // The contrast ratio of two opaque colours, from 1 (same) to 21.
     static double contrast(const QColor& a, const QColor& b);
 
@@ -23,5 +20,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The placeholder colour over the window colour, moved toward the text
+    // colour just as far as the minimum contrast needs.
+    static QColor colour(const QPalette& palette);
     void refresh();
 };

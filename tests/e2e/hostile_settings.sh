@@ -5,7 +5,9 @@
 # directory in the file's place, and (as an ordinary user, where permissions
 # apply) files and directories it may not read or write. Each case changes
 # settings with the keyboard from the values loaded, so the file written
-# afterwards shows what the program held.
+# afterwards shows what the program held. Then what must neither block nor be
+# written over: a FIFO, a lock that cannot be created, a damaged file that
+# cannot be set aside, a 100 MB file in a read-only folder.
 source "$(dirname "$0")/lib.sh"
 
 start_x 1280x720
@@ -172,3 +174,56 @@ locked_case "unreadable file" 0000 0755 7
 locked_case "read-only file" 0444 0755 15
 locked_case "read-only directory" 0644 0555 15
 locked_case "unreadable directory" 0644 0000 7
+
+# What the program may not open or replace: it starts within 5 s, keeps its
+# settings in memory and says so once, answers SIGTERM with 0, and the user's
+# file (copied to $E2E_TMP/original beforehand) is left byte for byte.
+expect_held_in_memory() {
+    local name=$1 file=${2:-}
+    wait_for 5 tray_icon_window || fail "$name: no tray icon within 5 s: $(cat "$E2E_TMP/program.err")"
+    stop_program "$name"
+    [[ $(grep -c "cannot write settings" "$E2E_TMP/program.err") == 1 ]] ||
+        fail "$name: expected one complaint, got: $(cat "$E2E_TMP/program.err")"
+    ! grep -q "set aside" "$E2E_TMP/program.err" || fail "$name: $(cat "$E2E_TMP/program.err")"
+    [[ -z $file ]] || cmp -s "$file" "$E2E_TMP/original" || fail "$name: the file was changed"
+    pass "$name: starts, keeps settings in memory, one line, file untouched"
+}
+
+reset_conf
+mkdir -p "$CONF_DIR"
+mkfifo "$CONF"
+start_program
+expect_held_in_memory "a FIFO at the settings path"
+[[ -p "$CONF" ]] || fail "the FIFO was replaced"
+
+reset_conf
+write_conf '[General]\noverlay.gridSize=12\n'
+cp "$CONF" "$E2E_TMP/original"
+mkdir "$CONF.lock"
+start_program
+expect_held_in_memory "a lock that cannot be created" "$CONF"
+
+reset_conf
+write_conf '[General]\n; my own notes\noverlay.gridSize=12\n[broken\n'
+cp "$CONF" "$E2E_TMP/original"
+mkdir "$CONF.damaged"
+start_program
+expect_held_in_memory "a damaged file that cannot be set aside" "$CONF"
+
+# 100 MB in a folder the user may not write: it cannot be set aside, and it is
+# not read either (reading it would take the program's memory past its size).
+chmod 0755 "$USER_CONF_DIR"
+rm -rf "${USER_CONF_DIR:?}"/*
+{
+    printf '[General]\noverlay.gridSize=30\n'
+    head -c 100M /dev/zero | tr '\0' x
+} >"$USER_CONF"
+cp "$USER_CONF" "$E2E_TMP/original"
+[[ ${#AS_USER[@]} == 0 ]] || chown nobody:nogroup "$USER_CONF"
+chmod 0555 "$USER_CONF_DIR"
+start_as_user
+wait_for 5 tray_icon_window || fail "big read-only: no tray icon within 5 s"
+peak_kb=$(awk '/VmHWM/{print $2}' "/proc/$PROGRAM_PID/status")
+((peak_kb < 100000)) || fail "big read-only: the program's memory peaked at $peak_kb kB"
+expect_held_in_memory "a 100 MB file in a read-only folder" "$USER_CONF"
+chmod 0755 "$USER_CONF_DIR"

@@ -74,22 +74,35 @@ TEST_F(HostileFile, GarbageOrTruncatedContentsKeepWhatCanBeRead) {
 
 TEST_F(HostileFile, NonFiniteHugeAndTextNumbersAndNumericMode) {
     write("[General]\noverlay.gridSize=nan\noverlay.gridOpacity=inf\n"
-          "overlay.tintHue=-inf\noverlay.dustNoise=1e308\noverlay.rollingBandSpeed=1e999\n"
+          "overlay.tintHue=-inf\noverlay.dustNoise=1e308\noverlay.rollingBandSpeed=-1e999\n"
+          "overlay.rollingBand=1e400\noverlay.scanlineOpacity=" +
+          QByteArray(400, '9') +
+          "\n"
           "overlay.horizontalDriftSpeed=lots\noverlay.flickerMode=2\n"
           "overlay.phosphorGlow=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x1)\n");
     {
         const auto s = open();
         // NaN: the default, it must not reach the renderer; no numeric reading: 0,
-        // not the speeds' default 0.5.
-        EXPECT_EQ(
-            std::vector<double>({s->gridSize(), s->gridOpacity(), s->tintHue(), s->dustNoise(),
-                                 s->rollingBandSpeed(), s->horizontalDriftSpeed()}),
-            std::vector<double>({4, 1, 0, 1, 0, 0}));
+        // not the speeds' default 0.5; beyond a double's range: the nearer end.
+        EXPECT_EQ(std::vector<double>({s->gridSize(), s->gridOpacity(), s->tintHue(),
+                                       s->dustNoise(), s->rollingBandSpeed(), s->rollingBand(),
+                                       s->scanlineOpacity(), s->horizontalDriftSpeed()}),
+                  std::vector<double>({4, 1, 0, 1, 0, 1, 1, 0}));
         EXPECT_EQ(s->flickerMode(), FlickerMode::soft);
+        s->setTintHue(0.5);
     }
+    // Clamped in memory only: the file keeps a value until it is next changed.
+    QFile kept(file);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    const QByteArray content = kept.readAll();
+    EXPECT_TRUE(content.contains("overlay.tintHue=0.5\n"));
+    EXPECT_TRUE(content.contains("overlay.dustNoise=1e308\n")) << content.toStdString();
     expectValidStartAndWorkingStore();
 }
 
+// Something in the way of writing, or of setting a file aside first: the
+// program runs on what it could safely read, the user's file stays byte for
+// byte, and once the way is clear the next change writes everything held.
 TEST_F(HostileFile, WhatStandsInTheWayKeepsSettingsInMemoryAndTheFileWhole) {
     const QByteArray readable = "[General]\noverlay.rollingBand=0.75\n";
     struct Case {

@@ -20,8 +20,14 @@ int Application::run(int argc, char** argv,
 
     // A second start only asks the running copy to show its panel.
     SingleInstance instance;
-    if (!instance.claim())
+    switch (instance.claim()) {
+    case SingleInstance::Claim::claimed:
+        break;
+    case SingleInstance::Claim::handedOver:
         return 0;
+    case SingleInstance::Claim::unanswered:
+        return 1;
+    }
 
     PanelWindowSetup::prepareApplication();
     UnixSignalQuit signalQuit;

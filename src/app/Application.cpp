@@ -11,12 +11,15 @@
 
 int Application::run(int argc, char** argv,
                      const std::function<void(OverlaySettings&)>& afterLaunch) {
+    // First of all: a signal at any later moment ends the program in order.
+    UnixSignalQuit signalQuit;
     if (!PanelWindowSetup::prepareProcess())
         return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("retroglimmer"));
     QApplication::setApplicationDisplayName(QStringLiteral("Retro Glimmer"));
     QApplication::setQuitOnLastWindowClosed(false);
+    signalQuit.listen();
 
     // A second start only asks the running copy to show its panel.
     SingleInstance instance;
@@ -30,7 +33,6 @@ int Application::run(int argc, char** argv,
     }
 
     PanelWindowSetup::prepareApplication();
-    UnixSignalQuit signalQuit;
 
     OverlaySettings& settings = OverlaySettings::shared();
     OverlayController& controller = OverlayController::shared();

@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "DisplayCheck.h"
 #include "OverlayController.h"
 #include "OverlaySettings.h"
 #include "PanelWindowSetup.h"
@@ -13,7 +14,7 @@ int Application::run(int argc, char** argv,
                      const std::function<void(OverlaySettings&)>& afterLaunch) {
     // First of all: a signal at any later moment ends the program in order.
     UnixSignalQuit signalQuit;
-    if (!PanelWindowSetup::prepareProcess())
+    if (!PanelWindowSetup::prepareProcess() || !DisplayCheck::displayOpens())
         return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("retroglimmer"));

@@ -196,12 +196,16 @@ start_program
 expect_held_in_memory "a FIFO at the settings path"
 [[ -p "$CONF" ]] || fail "the FIFO was replaced"
 
-reset_conf
-write_conf '[General]\noverlay.gridSize=12\n'
-cp "$CONF" "$E2E_TMP/original"
-mkdir "$CONF.lock"
-start_program
-expect_held_in_memory "a lock that cannot be created" "$CONF"
+# A lock QLockFile can neither create nor remove (a directory) or would block
+# reading to see whose it is (a FIFO).
+for make in mkdir mkfifo; do
+    reset_conf
+    write_conf '[General]\noverlay.gridSize=12\n'
+    cp "$CONF" "$E2E_TMP/original"
+    "$make" "$CONF.lock"
+    start_program
+    expect_held_in_memory "a lock that cannot be created ($make)" "$CONF"
+done
 
 reset_conf
 write_conf '[General]\n; my own notes\noverlay.gridSize=12\n[broken\n'

@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
@@ -37,7 +38,13 @@ SingleInstance::~SingleInstance() = default;
 SingleInstance::Claim SingleInstance::claim() {
     QDir().mkpath(m_directory);
     const QString base = QDir(m_directory).filePath(QStringLiteral("retroglimmer"));
-    m_lock = std::make_unique<QLockFile>(base + QStringLiteral(".lock"));
+    const QString lockPath = base + QStringLiteral(".lock");
+    // QLockFile reads a lock it finds taken: something other than a file there
+    // (a FIFO would block it for good) leaves the directory as unusable.
+    const QFileInfo existing(lockPath);
+    if (existing.exists() && !existing.isFile())
+        return Claim::claimed;
+    m_lock = std::make_unique<QLockFile>(lockPath);
     // Stale only when its owner is gone, never by age: the program runs for days.
     m_lock->setStaleLockTime(0);
     if (!m_lock->tryLock(100)) {

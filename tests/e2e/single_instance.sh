@@ -67,3 +67,15 @@ wait_for 20 tray_icon_window || fail "a lock naming another program blocked the 
 second_start
 wait_for 10 has_panel || fail "the copy started over a reused id does not answer"
 pass "a lock naming another program's process does not block the start"
+
+# Something other than a lock file where the lock goes (a FIFO would block
+# reading it): the program runs without the guard rather than not at all.
+kill -TERM "$PROGRAM_PID"
+wait "$PROGRAM_PID" || fail "exit status $? on SIGTERM"
+rm -f "$XDG_RUNTIME_DIR/retroglimmer.lock"
+mkfifo "$XDG_RUNTIME_DIR/retroglimmer.lock"
+start_program
+wait_for 5 tray_icon_window || fail "a FIFO as the lock held the start up"
+kill -TERM "$PROGRAM_PID"
+wait "$PROGRAM_PID" || fail "FIFO lock: exit status $? on SIGTERM"
+pass "a FIFO where the lock goes does not hold the start up"

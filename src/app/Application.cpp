@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "DisplayCheck.h"
 #include "FrameClock.h"
 #include "NativeOverlay.h"
 #include "OverlayController.h"
@@ -13,22 +14,30 @@
 
 int Application::run(int argc, char** argv,
                      const std::function<void(OverlaySettings&)>& afterLaunch) {
+    // First of all: a signal at any later moment ends the program in order.
+    UnixSignalQuit signalQuit;
     // Chosen once: the session's own overlay where it offers one, else panels.
     std::unique_ptr<NativeOverlay> native = NativeOverlay::open();
-    if (!native && !PanelWindowSetup::prepareProcess())
+    if ((!native && !PanelWindowSetup::prepareProcess()) || !DisplayCheck::displayOpens())
         return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("retroglimmer"));
     QApplication::setApplicationDisplayName(QStringLiteral("Retro Glimmer"));
     QApplication::setQuitOnLastWindowClosed(false);
+    signalQuit.listen();
 
     // A second start only asks the running copy to show its panel.
     SingleInstance instance;
-    if (!instance.claim())
+    switch (instance.claim()) {
+    case SingleInstance::Claim::claimed:
+        break;
+    case SingleInstance::Claim::handedOver:
         return 0;
+    case SingleInstance::Claim::unanswered:
+        return 1;
+    }
 
     PanelWindowSetup::prepareApplication();
-    UnixSignalQuit signalQuit;
 
     OverlaySettings& settings = OverlaySettings::shared();
     OverlayController& controller = OverlayController::shared();

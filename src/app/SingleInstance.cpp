@@ -2,14 +2,16 @@
 
 #include "InstanceLocation.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalSocket>
+#include <QThread>
 #include <cstdio>
 #include <sys/un.h>
 
 namespace {
-constexpr int kConnectTimeoutMs = 1000;
 const char kShowMessage[] = "show\n";
 
 // A path too long for a local socket's address lets no second start reach the
@@ -25,6 +27,7 @@ void warnIfTooLongForASocket(const QString& path) {
                  "most %zu); a second start cannot reach the running copy.\n",
                  encoded.constData(), std::size_t(encoded.size()), limit);
 }
+constexpr int kConnectRetryMs = 100;
 } // namespace
 
 SingleInstance::SingleInstance(const QString& directory, QObject* parent)
@@ -46,36 +49,61 @@ SingleInstance::SingleInstance(const QString& directory, QObject* parent)
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::claim() {
+SingleInstance::Claim SingleInstance::claim() {
     QDir().mkpath(m_directory);
     const QString socketPath = filePath(".socket");
     warnIfTooLongForASocket(socketPath);
-    m_lock = std::make_unique<QLockFile>(filePath(".lock"));
+    const QString lockPath = filePath(".lock");
+    // QLockFile reads a lock it finds taken: something other than a file there
+    // (a FIFO would block it for good) leaves the directory as unusable.
+    const QFileInfo existing(lockPath);
+    if (existing.exists() && !existing.isFile())
+        return Claim::claimed;
+    m_lock = std::make_unique<QLockFile>(lockPath);
     // Stale only when its owner is gone, never by age: the program runs for days.
     m_lock->setStaleLockTime(0);
     if (!m_lock->tryLock(100)) {
-        if (m_lock->error() == QLockFile::LockFailedError) {
-            notifyRunningInstance();
-            return false;
-        }
         // The directory is unusable: run anyway rather than not at all.
-        return true;
+        if (m_lock->error() != QLockFile::LockFailedError)
+            return Claim::claimed;
+        if (notifyRunningInstance())
+            return Claim::handedOver;
+        qint64 pid = 0;
+        QString host, application;
+        const QString holder = m_lock->getLockInfo(&pid, &host, &application)
+                                   ? QStringLiteral(" (process %1)").arg(pid)
+                                   : QString();
+        std::fprintf(stderr,
+                     "retroglimmer: another copy%s holds %s but did not answer within %d "
+                     "seconds; end it and start again\n",
+                     qPrintable(holder), qPrintable(m_lock->fileName()), answerTimeoutMs / 1000);
+        return Claim::unanswered;
     }
     QLocalServer::removeServer(socketPath);
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     m_server.listen(socketPath);
-    return true;
+    return Claim::claimed;
 }
 
 bool SingleInstance::notifyRunningInstance() const {
-    QLocalSocket socket;
-    socket.connectToServer(filePath(".socket"));
-    if (!socket.waitForConnected(kConnectTimeoutMs))
-        return false;
-    socket.write(kShowMessage);
-    socket.waitForBytesWritten(kConnectTimeoutMs);
-    socket.disconnectFromServer();
-    return true;
+    // The running copy may be between taking the lock and listening: try again
+    // until the deadline.
+    const QDeadlineTimer deadline(answerTimeoutMs);
+    const QString socketPath = filePath(".socket");
+    for (;;) {
+        QLocalSocket socket;
+        socket.connectToServer(socketPath);
+        if (socket.waitForConnected(int(deadline.remainingTime()))) {
+            socket.write(kShowMessage);
+            // It hangs up once it has handled the request; a copy that is
+            // stuck leaves the connection waiting.
+            return socket.waitForBytesWritten(int(deadline.remainingTime())) &&
+                   socket.waitForDisconnected(int(deadline.remainingTime()));
+        }
+        if (deadline.remainingTime() <= kConnectRetryMs)
+            return false;
+        QThread::msleep(kConnectRetryMs);
+    }
 }
 
 QString SingleInstance::filePath(const char* suffix) const {

@@ -13,14 +13,23 @@ class SingleInstance : public QObject {
     Q_OBJECT
 
 public:
+    enum class Claim {
+        // This process is now the one instance.
+        claimed,
+        // Another copy runs and has been asked to show itself.
+        handedOver,
+        // Another copy holds the lock but did not answer (said on stderr).
+        unanswered,
+    };
+    // How long a later start waits for the running copy to take its request.
+    static constexpr int answerTimeoutMs = 3000;
+
     // directory: where the lock and the socket live (see InstanceLocation
     // for the default).
     explicit SingleInstance(const QString& directory = QString(), QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // True when this process is now the one instance; false when another one
-    // runs (it has been asked to show itself).
-    bool claim();
+    Claim claim();
 
 signals:
     void activationRequested();

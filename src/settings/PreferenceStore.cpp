@@ -1,5 +1,7 @@
 #include "PreferenceStore.h"
 
+#include <cmath>
+
 void PreferenceStore::registerDefaults(const QVariantMap& defaults) {
     for (auto it = defaults.cbegin(); it != defaults.cend(); ++it)
         m_registered.insert(it.key(), it.value());
@@ -21,10 +23,12 @@ double PreferenceStore::doubleForKey(const QString& key) const {
         return value->toBool() ? 1.0 : 0.0;
     if (value->typeId() == QMetaType::QString) {
         // Text files keep numbers as text ("inf" and "nan" included); trim what
-        // a hand edit may have left around them.
+        // a hand edit may have left around them. A number beyond a double's
+        // range fails with the infinity of its sign, which then clamps to the
+        // nearer end like any other large number.
         bool ok = false;
         const double parsed = value->toString().trimmed().toDouble(&ok);
-        return ok ? parsed : 0.0;
+        return ok || std::isinf(parsed) ? parsed : 0.0;
     }
     bool ok = false;
     const double number = value->toDouble(&ok);

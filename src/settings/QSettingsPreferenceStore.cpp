@@ -1,117 +1,124 @@
 #include "QSettingsPreferenceStore.h"
 
+#include "SettingsFileAccess.h"
+
 #include <QCoreApplication>
-#include <QDir>
-#include <QEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <cstdio>
 
 namespace {
 const QString kOrganisation = QStringLiteral("retroglimmer");
 const QString kApplication = QStringLiteral("retroglimmer");
-
-// Moves a damaged file out of the way, keeping it for whoever wants to look.
-bool setAside(const QString& file) {
-    const QString aside = file + QStringLiteral(".damaged");
-    QFile::remove(aside);
-    return QFile::rename(file, aside);
-}
 } // namespace
 
-QSettingsPreferenceStore::QSettingsPreferenceStore() {
+QSettingsPreferenceStore::QSettingsPreferenceStore()
     // Where NativeFormat keeps its INI file on Linux; nothing is there on macOS.
-    const QString iniLocation =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-        QStringLiteral("/%1/%2.conf").arg(kOrganisation, kApplication);
-    open(iniLocation, [] {
-        return new QSettings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation,
-                             kApplication);
-    });
+    : m_file(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+             QStringLiteral("/%1/%2.conf").arg(kOrganisation, kApplication))
+    , m_make([] {
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                           kOrganisation, kApplication);
+    }) {
+    open();
 }
 
-QSettingsPreferenceStore::QSettingsPreferenceStore(const QString& iniFile) {
-    open(iniFile, [iniFile] { return new QSettings(iniFile, QSettings::IniFormat); });
+QSettingsPreferenceStore::QSettingsPreferenceStore(const QString& iniFile)
+    : m_file(iniFile)
+    , m_make([iniFile] { return std::make_unique<QSettings>(iniFile, QSettings::IniFormat); }) {
+    open();
 }
 
 QSettingsPreferenceStore::~QSettingsPreferenceStore() {
     sync();
 }
 
-void QSettingsPreferenceStore::open(const QString& expectedFile,
-                                    const std::function<QSettings*()>& make) {
+void QSettingsPreferenceStore::open() {
     m_syncTimer.setSingleShot(true);
     m_syncTimer.callOnTimeout([this] { sync(); });
 
     // A huge file would cost seconds and hundreds of megabytes at every start
-    // and every write.
-    const QFileInfo info(expectedFile);
-    if (info.isFile() && info.size() > maximumFileSize && setAside(expectedFile))
-        complain(QStringLiteral("settings file %1 was too large and has been set aside")
-                     .arg(expectedFile));
+    // and every write: it is never read, whether or not it can be moved away.
+    if (SettingsFileAccess::isTooLarge(m_file)) {
+        m_setAsideReason = QStringLiteral("was too large");
+        setAsideIfDue();
+    }
+    // Anything else that is not a plain file is left alone: the first write
+    // finds it still in the way and says so.
+    if (!m_setAsideReason.isEmpty() || !SettingsFileAccess::mayOpen(m_file))
+        return;
 
-    adopt(make());
+    const std::unique_ptr<QSettings> settings = m_make();
     // Sections are parsed on first use: read every key so that damage inside a
     // section shows in the status too, not only a broken section header.
-    const QStringList keys = m_settings->allKeys();
-    if (m_settings->status() != QSettings::FormatError)
+    for (const QString& key : settings->allKeys())
+        m_values.insert(key, settings->value(key));
+    if (settings->status() != QSettings::FormatError)
         return;
-    // Rescue what could be read, set the damaged file aside and start a clean one.
-    QVariantMap rescued;
-    for (const QString& key : keys)
-        if (key.startsWith(QLatin1String("overlay.")))
-            rescued.insert(key, m_settings->value(key));
-    const QString file = m_settings->fileName();
-    const QSettings::Format format = m_settings->format();
-    m_settings.reset();
-    if (setAside(file))
-        complain(QStringLiteral("settings file %1 was damaged and has been set aside").arg(file));
-    adopt(new QSettings(file, format));
-    for (auto it = rescued.cbegin(); it != rescued.cend(); ++it)
-        m_settings->setValue(it.key(), it.value());
+    // Rescue what could be read into a clean file, once the damaged one is
+    // out of the way: it may hold the user's hand edits.
+    for (auto it = m_values.begin(); it != m_values.end();) {
+        if (it.key().startsWith(QLatin1String("overlay.")))
+            ++it;
+        else
+            it = m_values.erase(it);
+    }
+    m_unwritten = m_values;
+    m_setAsideReason = QStringLiteral("was damaged");
     sync();
 }
 
-void QSettingsPreferenceStore::adopt(QSettings* settings) {
-    m_settings.reset(settings);
-    m_settings->installEventFilter(this);
-}
-
-bool QSettingsPreferenceStore::eventFilter(QObject* watched, QEvent* event) {
-    // QSettings writes the whole file at the next turn of the event loop after
-    // any change: once per mouse move during a drag. The sync timer batches
-    // those writes instead.
-    if (watched == m_settings.get() && event->type() == QEvent::UpdateRequest)
+bool QSettingsPreferenceStore::setAsideIfDue() {
+    if (m_setAsideReason.isEmpty())
         return true;
-    return QObject::eventFilter(watched, event);
+    if (!SettingsFileAccess::setAside(m_file))
+        return false;
+    complain(
+        QStringLiteral("settings file %1 %2 and has been set aside").arg(m_file, m_setAsideReason));
+    m_setAsideReason.clear();
+    return true;
 }
 
 void QSettingsPreferenceStore::complain(const QString& what) {
     std::fprintf(stderr, "retroglimmer: %s\n", qPrintable(what));
 }
 
+bool QSettingsPreferenceStore::write() {
+    if (!setAsideIfDue() || !SettingsFileAccess::mayOpen(m_file) ||
+        !SettingsFileAccess::lockIsFree(m_file))
+        return false;
+    // Opened afresh: QSettings merges the changes into what is on disk now.
+    const std::unique_ptr<QSettings> settings = m_make();
+    for (auto it = m_unwritten.cbegin(); it != m_unwritten.cend(); ++it)
+        settings->setValue(it.key(), it.value());
+    settings->sync();
+    return settings->status() != QSettings::AccessError;
+}
+
 void QSettingsPreferenceStore::sync() {
     m_syncTimer.stop();
-    m_settings->sync();
     m_sinceSync.start();
-    if (m_settings->status() == QSettings::AccessError && !m_complainedAboutWriting) {
+    if (m_unwritten.isEmpty())
+        return;
+    if (write()) {
+        m_unwritten.clear();
+    } else if (!m_complainedAboutWriting) {
         m_complainedAboutWriting = true;
         complain(QStringLiteral("cannot write settings to %1; changes are kept in memory and "
                                 "written once it can be")
-                     .arg(m_settings->fileName()));
+                     .arg(m_file));
     }
 }
 
 std::optional<QVariant> QSettingsPreferenceStore::readValue(const QString& key) const {
-    QVariant value = m_settings->value(key);
-    if (!value.isValid())
+    const auto it = m_values.constFind(key);
+    if (it == m_values.cend() || !it->isValid())
         return std::nullopt;
-    return value;
+    return *it;
 }
 
 void QSettingsPreferenceStore::writeValue(const QString& key, const QVariant& value) {
-    m_settings->setValue(key, value);
+    m_values.insert(key, value);
+    m_unwritten.insert(key, value);
     // Without an event loop (tools) the destructor writes instead; with a sync
     // coming, it takes this change along.
     if (!QCoreApplication::instance() || m_syncTimer.isActive())

@@ -1,9 +1,12 @@
 #include "SingleInstance.h"
 #include "InstanceLocation.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <future>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/un.h>
@@ -11,15 +14,42 @@
 using testing::HasSubstr;
 using testing::Not;
 
+namespace {
+using Claim = SingleInstance::Claim;
+
+// A later start is another process: it waits on its own thread while this
+// one's event loop lets the running copy answer.
+Claim laterStart(const QString& directory) {
+    std::future<Claim> claim = std::async(std::launch::async, [directory] {
+        SingleInstance later(directory);
+        return later.claim();
+    });
+    while (claim.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+        QCoreApplication::processEvents();
+    return claim.get();
+}
+} // namespace
+
 TEST(SingleInstance, SecondStartAsksTheFirstToShowItselfAndGivesUp) {
     QTemporaryDir dir;
     SingleInstance first(dir.path());
-    ASSERT_TRUE(first.claim());
+    ASSERT_EQ(first.claim(), Claim::claimed);
     QSignalSpy shown(&first, &SingleInstance::activationRequested);
 
+    EXPECT_EQ(laterStart(dir.path()), Claim::handedOver);
+    EXPECT_EQ(shown.count(), 1);
+}
+
+TEST(SingleInstance, ARunningCopyThatDoesNotAnswerIsReportedWithinTheTimeout) {
+    QTemporaryDir dir;
+    SingleInstance stuck(dir.path());
+    ASSERT_EQ(stuck.claim(), Claim::claimed);
+    // No event loop runs here while the second start waits.
+    QElapsedTimer waited;
+    waited.start();
     SingleInstance second(dir.path());
-    EXPECT_FALSE(second.claim());
-    EXPECT_TRUE(shown.wait(2000));
+    EXPECT_EQ(second.claim(), Claim::unanswered);
+    EXPECT_LT(waited.elapsed(), SingleInstance::answerTimeoutMs + 1000);
 }
 
 TEST(SingleInstance, LockLeftByACrashedRunDoesNotBlockTheNextStart) {
@@ -33,12 +63,11 @@ TEST(SingleInstance, LockLeftByACrashedRunDoesNotBlockTheNextStart) {
         ASSERT_TRUE(socket.open(QIODevice::WriteOnly));
     }
     SingleInstance next(dir.path());
-    EXPECT_TRUE(next.claim());
+    EXPECT_EQ(next.claim(), Claim::claimed);
     // And it answers later starts.
     QSignalSpy shown(&next, &SingleInstance::activationRequested);
-    SingleInstance later(dir.path());
-    EXPECT_FALSE(later.claim());
-    EXPECT_TRUE(shown.wait(2000));
+    EXPECT_EQ(laterStart(dir.path()), Claim::handedOver);
+    EXPECT_EQ(shown.count(), 1);
 }
 
 TEST(SingleInstance, SocketPathsLongerThanTheSystemAllowsAreReported) {
@@ -52,12 +81,12 @@ TEST(SingleInstance, SocketPathsLongerThanTheSystemAllowsAreReported) {
 
     testing::internal::CaptureStderr();
     SingleInstance longest(folderFor(limit));
-    EXPECT_TRUE(longest.claim());
+    EXPECT_EQ(longest.claim(), Claim::claimed);
     EXPECT_THAT(testing::internal::GetCapturedStderr(), Not(HasSubstr("too long")));
 
     testing::internal::CaptureStderr();
     SingleInstance tooLong(folderFor(limit + 1));
-    EXPECT_TRUE(tooLong.claim());
+    EXPECT_EQ(tooLong.claim(), Claim::claimed);
     EXPECT_THAT(testing::internal::GetCapturedStderr(),
                 HasSubstr("socket path " + folderFor(limit + 1).toStdString() + name.toStdString() +
                           " is too long"));

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Whatever lies at the settings path, the real program starts, opens its panel
 # with valid values and keeps working: garbage, a truncated file, non-finite,
-# huge and text numbers, a number as the flicker type, a 100 MB file, a
-# directory in the file's place, and (as an ordinary user, where permissions
-# apply) files and directories it may not read or write. Each case changes
-# settings with the keyboard from the values loaded, so the file written
-# afterwards shows what the program held.
+# huge and text numbers, a number as the flicker type, a 100 MB file, and (as
+# an ordinary user, where permissions apply) files and directories it may not
+# read or write. Each case changes settings with the keyboard from the values
+# loaded, so the file written afterwards shows what the program held. Then what must neither block nor be
+# written over: a directory or a FIFO in the file's place, a lock that cannot
+# be created, a damaged file that cannot be set aside, a 100 MB file in a
+# read-only folder.
 source "$(dirname "$0")/lib.sh"
 
 start_x 1280x720
@@ -125,18 +127,6 @@ expect_setting gridSize 5
 grep -q "too large" "$E2E_TMP/program.err" || fail "huge: nothing said: $(cat "$E2E_TMP/program.err")"
 pass "a 100 MB file is set aside and a fresh one started"
 
-# A directory where the file belongs: runs on, says so once.
-reset_conf
-mkdir -p "$CONF"
-start_program
-wait_and_open_panel directory
-keys_then_overlay Tab Right Right Right
-stop_program directory
-[[ -d "$CONF" ]] || fail "directory: the directory was replaced"
-[[ $(grep -c "cannot write settings" "$E2E_TMP/program.err") == 1 ]] ||
-    fail "directory: expected one complaint, got: $(cat "$E2E_TMP/program.err")"
-pass "a directory at the settings path: runs, one line on stderr"
-
 # Permissions, as an ordinary user. The file holds gridSize 12; three steps
 # to the right are taken, the first two while the store cannot be written, the
 # last after the permission is given back: the file then shows what the
@@ -172,3 +162,66 @@ locked_case "unreadable file" 0000 0755 7
 locked_case "read-only file" 0444 0755 15
 locked_case "read-only directory" 0644 0555 15
 locked_case "unreadable directory" 0644 0000 7
+
+# What the program may not open or replace: it starts within 5 s, keeps its
+# settings in memory and says so once, answers SIGTERM with 0, and the user's
+# file (copied to $E2E_TMP/original beforehand) is left byte for byte.
+expect_held_in_memory() {
+    local name=$1 file=${2:-}
+    wait_for 5 tray_icon_window || fail "$name: no tray icon within 5 s: $(cat "$E2E_TMP/program.err")"
+    stop_program "$name"
+    [[ $(grep -c "cannot write settings" "$E2E_TMP/program.err") == 1 ]] ||
+        fail "$name: expected one complaint, got: $(cat "$E2E_TMP/program.err")"
+    ! grep -q "set aside" "$E2E_TMP/program.err" || fail "$name: $(cat "$E2E_TMP/program.err")"
+    [[ -z $file ]] || cmp -s "$file" "$E2E_TMP/original" || fail "$name: the file was changed"
+    pass "$name: starts, keeps settings in memory, one line, file untouched"
+}
+
+# A directory or a FIFO where the file belongs; changes are made too.
+for make in mkdir mkfifo; do
+    reset_conf
+    mkdir -p "$CONF_DIR"
+    "$make" "$CONF"
+    start_program
+    wait_for 5 tray_icon_window || fail "$make: no tray icon within 5 s"
+    open_panel
+    keys_then_overlay Tab Right Right Right
+    expect_held_in_memory "$make at the settings path"
+    [[ -e "$CONF" && ! -f "$CONF" ]] || fail "$make: what was at the settings path was replaced"
+done
+
+# A lock QLockFile can neither create nor remove (a directory) or would block
+# reading to see whose it is (a FIFO).
+for make in mkdir mkfifo; do
+    reset_conf
+    write_conf '[General]\noverlay.gridSize=12\n'
+    cp "$CONF" "$E2E_TMP/original"
+    "$make" "$CONF.lock"
+    start_program
+    expect_held_in_memory "a lock that cannot be created ($make)" "$CONF"
+done
+
+reset_conf
+write_conf '[General]\n; my own notes\noverlay.gridSize=12\n[broken\n'
+cp "$CONF" "$E2E_TMP/original"
+mkdir "$CONF.damaged"
+start_program
+expect_held_in_memory "a damaged file that cannot be set aside" "$CONF"
+
+# 100 MB in a folder the user may not write: it cannot be set aside, and it is
+# not read either (reading it would take the program's memory past its size).
+chmod 0755 "$USER_CONF_DIR"
+rm -rf "${USER_CONF_DIR:?}"/*
+{
+    printf '[General]\noverlay.gridSize=30\n'
+    head -c 100M /dev/zero | tr '\0' x
+} >"$USER_CONF"
+cp "$USER_CONF" "$E2E_TMP/original"
+[[ ${#AS_USER[@]} == 0 ]] || chown nobody:nogroup "$USER_CONF"
+chmod 0555 "$USER_CONF_DIR"
+start_as_user
+wait_for 5 tray_icon_window || fail "big read-only: no tray icon within 5 s"
+peak_kb=$(awk '/VmHWM/{print $2}' "/proc/$PROGRAM_PID/status")
+((peak_kb < 100000)) || fail "big read-only: the program's memory peaked at $peak_kb kB"
+expect_held_in_memory "a 100 MB file in a read-only folder" "$USER_CONF"
+chmod 0755 "$USER_CONF_DIR"

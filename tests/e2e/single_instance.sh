@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # One running copy per session: a second start exits 0 without a second tray
-# icon and the running copy opens its panel. The lock and socket left by a
+# icon and the running copy opens its panel; one the running copy does not
+# answer exits 1 and says so. The lock and socket left by a
 # SIGKILLed run, or a lock naming a process id now used by another program,
 # do not keep the next start from coming up and answering later starts.
 source "$(dirname "$0")/lib.sh"
@@ -30,6 +31,18 @@ wait_for 10 has_panel || fail "the running copy did not open its panel"
 kill -0 "$PROGRAM_PID" || fail "the running copy ended"
 pass "second start exits 0, one icon, the running copy opens its panel"
 
+# A running copy that cannot answer (stopped): a later start says so and
+# exits 1 within a few seconds instead of giving way in silence.
+kill -STOP "$PROGRAM_PID"
+status=0
+SECONDS=0
+timeout 30 "$E2E_PROGRAM" >"$E2E_TMP/second.out" 2>"$E2E_TMP/second.err" || status=$?
+waited=$SECONDS
+kill -CONT "$PROGRAM_PID"
+((status == 1 && waited <= 5)) || fail "no answer: status $status after $waited s"
+grep -q "did not answer" "$E2E_TMP/second.err" || fail "no answer: $(cat "$E2E_TMP/second.err")"
+pass "a running copy that does not answer: status 1 after $waited s, $(cat "$E2E_TMP/second.err")"
+
 # SIGKILL leaves the lock and the socket behind.
 kill -9 "$PROGRAM_PID"
 wait "$PROGRAM_PID" 2>/dev/null || true
@@ -54,3 +67,15 @@ wait_for 20 tray_icon_window || fail "a lock naming another program blocked the 
 second_start
 wait_for 10 has_panel || fail "the copy started over a reused id does not answer"
 pass "a lock naming another program's process does not block the start"
+
+# Something other than a lock file where the lock goes (a FIFO would block
+# reading it): the program runs without the guard rather than not at all.
+kill -TERM "$PROGRAM_PID"
+wait "$PROGRAM_PID" || fail "exit status $? on SIGTERM"
+rm -f "$XDG_RUNTIME_DIR/retroglimmer.lock"
+mkfifo "$XDG_RUNTIME_DIR/retroglimmer.lock"
+start_program
+wait_for 5 tray_icon_window || fail "a FIFO as the lock held the start up"
+kill -TERM "$PROGRAM_PID"
+wait "$PROGRAM_PID" || fail "FIFO lock: exit status $? on SIGTERM"
+pass "a FIFO where the lock goes does not hold the start up"

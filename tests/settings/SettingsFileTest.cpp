@@ -74,52 +74,78 @@ TEST_F(HostileFile, GarbageOrTruncatedContentsKeepWhatCanBeRead) {
 
 TEST_F(HostileFile, NonFiniteHugeAndTextNumbersAndNumericMode) {
     write("[General]\noverlay.gridSize=nan\noverlay.gridOpacity=inf\n"
-          "overlay.tintHue=-inf\noverlay.dustNoise=1e308\noverlay.rollingBandSpeed=1e999\n"
+          "overlay.tintHue=-inf\noverlay.dustNoise=1e308\noverlay.rollingBandSpeed=-1e999\n"
+          "overlay.rollingBand=1e400\noverlay.scanlineOpacity=" +
+          QByteArray(400, '9') +
+          "\n"
           "overlay.horizontalDriftSpeed=lots\noverlay.flickerMode=2\n"
           "overlay.phosphorGlow=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x1)\n");
     {
         const auto s = open();
         // NaN: the default, it must not reach the renderer; no numeric reading: 0,
-        // not the speeds' default 0.5.
-        EXPECT_EQ(
-            std::vector<double>({s->gridSize(), s->gridOpacity(), s->tintHue(), s->dustNoise(),
-                                 s->rollingBandSpeed(), s->horizontalDriftSpeed()}),
-            std::vector<double>({4, 1, 0, 1, 0, 0}));
+        // not the speeds' default 0.5; beyond a double's range: the nearer end.
+        EXPECT_EQ(std::vector<double>({s->gridSize(), s->gridOpacity(), s->tintHue(),
+                                       s->dustNoise(), s->rollingBandSpeed(), s->rollingBand(),
+                                       s->scanlineOpacity(), s->horizontalDriftSpeed()}),
+                  std::vector<double>({4, 1, 0, 1, 0, 1, 1, 0}));
         EXPECT_EQ(s->flickerMode(), FlickerMode::soft);
+        s->setTintHue(0.5);
     }
+    // Clamped in memory only: the file keeps a value until it is next changed.
+    QFile kept(file);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    const QByteArray content = kept.readAll();
+    EXPECT_TRUE(content.contains("overlay.tintHue=0.5\n"));
+    EXPECT_TRUE(content.contains("overlay.dustNoise=1e308\n")) << content.toStdString();
     expectValidStartAndWorkingStore();
 }
 
-TEST_F(HostileFile, HundredMegabyteFileIsSetAsideAndNotParsed) {
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("[General]\noverlay.gridSize=30\n");
-        const QByteArray chunk(1024 * 1024, 'x');
-        for (int i = 0; i < 100; ++i)
-            f.write(chunk);
+// Something in the way of writing, or of setting a file aside first: the
+// program runs on what it could safely read, the user's file stays byte for
+// byte, and once the way is clear the next change writes everything held.
+TEST_F(HostileFile, WhatStandsInTheWayKeepsSettingsInMemoryAndTheFileWhole) {
+    const QByteArray readable = "[General]\noverlay.rollingBand=0.75\n";
+    struct Case {
+        const char* name;
+        QByteArray content;
+        QString obstacle;
+        double rollingBand;
+    };
+    const Case cases[] = {
+        {"directory at the path", {}, file, 0.0},
+        {"lock that cannot be taken", readable, file + ".lock", 0.75},
+        {"damaged file", readable + "[broken\n", file + ".damaged", 0.75},
+        // Read, it would give 0.75: it is not read at all.
+        {"oversized file", readable + QByteArray(2 * 1024 * 1024, 'x'), file + ".damaged", 0.0},
+    };
+    const auto contentOf = [](const QString& name) {
+        QFile f(name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    for (const Case& c : cases) {
+        for (const QString& name :
+             QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries))
+            ASSERT_TRUE(QFile::remove(dir.filePath(name)) ||
+                        QDir(dir.filePath(name)).removeRecursively());
+        if (!c.content.isEmpty())
+            write(c.content);
+        ASSERT_TRUE(QDir().mkpath(c.obstacle));
+        const auto s = open();
+        EXPECT_EQ(s->rollingBand(), c.rollingBand) << c.name;
+        s->setGridSize(9);
+        s->store().sync();
+        EXPECT_EQ(contentOf(file), c.content) << c.name;
+
+        ASSERT_TRUE(QDir(c.obstacle).removeRecursively());
+        s->setGridOpacity(0.5);
+        s->store().sync();
+        const QByteArray written = contentOf(file);
+        for (const char* line : {"overlay.gridSize=9\n", "overlay.gridOpacity=0.5\n"}) {
+            EXPECT_TRUE(written.contains(line)) << c.name << ": " << written.toStdString();
+        }
+        EXPECT_EQ(written.contains("rollingBand=0.75"), c.rollingBand == 0.75) << c.name;
+        if (c.obstacle.endsWith(".damaged")) {
+            EXPECT_EQ(contentOf(c.obstacle), c.content) << c.name;
+        }
     }
-    expectValidStartAndWorkingStore();
-    EXPECT_TRUE(QFile::exists(file + ".damaged"));
-    EXPECT_LT(QFileInfo(file).size(), 4096);
-}
-
-TEST_F(HostileFile, SettingsPathIsADirectory) {
-    ASSERT_TRUE(QDir().mkpath(file));
-    const auto s = open();
-    EXPECT_EQ(s->gridSize(), 4.0);
-    // Changes still work in memory.
-    s->setGridSize(9);
-    s->store().sync();
-    EXPECT_EQ(s->gridSize(), 9.0);
-
-    // Once the way is clear, the next change writes everything held.
-    ASSERT_TRUE(QDir(file).removeRecursively());
-    s->setGridOpacity(0.5);
-    s->store().sync();
-    QFile written(file);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    const QByteArray content = written.readAll();
-    EXPECT_TRUE(content.contains("overlay.gridSize=9")) << content.toStdString();
-    EXPECT_TRUE(content.contains("overlay.gridOpacity=0.5")) << content.toStdString();
 }

@@ -1,0 +1,40 @@
+#include "OverlaySettings.h"
+#include "QSettingsPreferenceStore.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+// Any bytes as the settings file: loading them never crashes and gives every
+// setting a value inside its range.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static QTemporaryDir dir;
+    // A new name each time: QSettings caches what it read per file name and
+    // trusts it while size and time stamp look the same.
+    static int count = 0;
+    const QString file = dir.filePath(QStringLiteral("settings-%1.conf").arg(++count));
+    {
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly))
+            std::abort();
+        out.write(reinterpret_cast<const char*>(data), qint64(size));
+    }
+    {
+        const OverlaySettings settings(std::make_unique<QSettingsPreferenceStore>(file));
+        if (settings.isEnabled())
+            std::abort();
+        for (int i = 0; i < OverlaySettings::numberCount; ++i) {
+            const auto number = static_cast<OverlaySettings::Number>(i);
+            const double value = settings.number(number);
+            const OverlaySettings::NumberDefinition& definition =
+                OverlaySettings::definition(number);
+            if (!(value >= definition.lower && value <= definition.upper))
+                std::abort();
+        }
+    }
+    QFile::remove(file);
+    QFile::remove(file + QStringLiteral(".damaged"));
+    return 0;
+}

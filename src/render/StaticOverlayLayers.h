@@ -4,6 +4,8 @@
 
 #include <QImage>
 #include <QSizeF>
+#include <cstdint>
+#include <vector>
 
 // The time-free layers of a frame, kept as two device-resolution images: below
 // the moving layers (tint, glow) and above them (grid, scanlines, vignette).
@@ -17,6 +19,11 @@ public:
     bool hasBelow() const { return m_hasBelow; }
     const QImage& below() const { return m_below; }
     const QImage& above() const { return m_above; }
+
+    // Copies the lower layer's pixels of rect (device pixels) into frame. Its
+    // rows are one colour each between their edges (tint and glow lines span
+    // the canvas), so most of each row is filled rather than copied.
+    void copyBelow(QImage& frame, const QRect& rect) const;
     int buildCount() const { return m_buildCount; }
 
 private:
@@ -29,11 +36,14 @@ private:
     };
 
     static void reset(QImage& image, QSize pixels, double ratio);
+    void findEvenRows();
 
     Key m_key;
     bool m_valid = false;
     bool m_hasBelow = false;
     QImage m_below;
     QImage m_above;
+    std::vector<std::uint32_t> m_rowColors; // of the lower layer, between
+    int m_evenLeft = 0, m_evenRight = -1;   // these columns, on every row
     int m_buildCount = 0;
 };

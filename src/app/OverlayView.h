@@ -4,6 +4,7 @@
 #include "OverlayRenderConfiguration.h"
 
 #include <QElapsedTimer>
+#include <QImage>
 #include <QTimer>
 #include <QWidget>
 #include <optional>
@@ -36,10 +37,14 @@ protected:
 
 private:
     void scheduleTick();
+    // Copies the region of the frame into the window's backing image, when
+    // the painter paints that image; false when it does not.
+    bool copyIntoWindowImage(QPainter& painter, const QRegion& region, double ratio);
 
     OverlaySettings& m_settings;
     FrameClock& m_clock;
     OverlayFrameRenderer m_renderer;
+    QImage m_frame;
     QTimer m_timer;
     QElapsedTimer m_sinceTick;
 

@@ -1,41 +1,71 @@
 #!/usr/bin/env bash
-# CPU use of the real program with the overlay on, under Xvfb with picom, on one
-# 1920x1080 screen: once with the default settings (grid and vignette only) and
-# once with every effect at 1. Reports percent of one core over 10 s, measured
-# from /proc after the first frames are drawn.
-#   scripts/measure-cpu.sh [path/to/retroglimmer]
+# CPU use of the real program with the overlay on, under Xvfb with picom: on one
+# 1920x1080 screen, one 3840x2160 screen and two 1920x1080 screens (one
+# 3840x1080 Xvfb split in two monitors), each once with the default settings
+# (grid and vignette only) and once with every effect at 1. Reports percent of
+# one core over 10 s for the program, the X server and picom, measured from
+# /proc after the first frames are drawn.
+#   scripts/measure-cpu.sh [path/to/retroglimmer] [case...]
+# where a case is 1080p, 4k or two-1080p (all three when none is given).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 export E2E_PROGRAM=${1:-$here/build/src/retroglimmer}
-source "$here/tests/e2e/lib.sh"
+shift || true
+cases=("$@")
+((${#cases[@]})) || cases=(1080p 4k two-1080p)
 
 ticks_of() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
-measure() {
-    local label=$1
-    shift
-    write_settings "$@"
-    start_program
-    wait_for 10 tray_icon_window || fail "tray icon did not dock"
-    click_tray_icon
-    wait_for 5 panel_window || fail "panel did not open"
-    xdotool key space Escape
-    wait_for 5 sh -c '[ "$(xwininfo -root -children | grep -c "\"Retro Glimmer overlay")" = 1 ]' ||
-        fail "overlay did not show"
-    sleep 2
-    local hz before after
-    hz=$(getconf CLK_TCK)
-    before=$(ticks_of "$PROGRAM_PID")
-    sleep 10
-    after=$(ticks_of "$PROGRAM_PID")
-    awk -v l="$label" -v t=$((after - before)) -v hz="$hz" 'BEGIN { printf "%-28s %6.2f %% of one core\n", l, t * 100 / hz / 10 }'
-    kill "$PROGRAM_PID"
-    wait "$PROGRAM_PID" || true
-}
+# One case in its own shell, so that every server it starts ends with it.
+run_case() (
+    source "$here/tests/e2e/lib.sh"
+    local name=$1 size=$2 monitors=$3
+    start_x "$size"
+    local xserver=${E2E_PIDS[0]} picom=${E2E_PIDS[1]}
+    if ((monitors == 2)); then
+        xrandr --setmonitor L 1920/508x1080/286+0+0 screen
+        xrandr --setmonitor R 1920/508x1080/286+1920+0 none
+    fi
+    start_tray
 
-start_x 1920x1080
-start_tray
-measure "defaults (grid, vignette)"
-measure "every effect at 1" gridOpacity=1 scanlineOpacity=1 tintOpacity=1 flickerIntensity=1 \
-    phosphorGlow=1 horizontalDrift=1 horizontalDriftSpeed=1 rollingBand=1 rollingBandSpeed=1 \
-    dustNoise=1
+    measure() {
+        local label=$1
+        shift
+        write_settings "$@"
+        start_program
+        wait_for 10 tray_icon_window || fail "tray icon did not dock"
+        click_tray_icon
+        wait_for 5 panel_window || fail "panel did not open"
+        xdotool key space Escape
+        wait_for 5 sh -c "[ \"\$(xwininfo -root -children | grep -c '\"Retro Glimmer overlay')\" = $monitors ]" ||
+            fail "overlay did not show on $monitors screen(s)"
+        sleep 2
+        local pid before=() after=()
+        for pid in "$PROGRAM_PID" "$xserver" "$picom"; do before+=("$(ticks_of "$pid")"); done
+        sleep 10
+        for pid in "$PROGRAM_PID" "$xserver" "$picom"; do after+=("$(ticks_of "$pid")"); done
+        awk -v c="$name" -v l="$label" -v hz="$(getconf CLK_TCK)" \
+            -v p=$((after[0] - before[0])) -v x=$((after[1] - before[1])) \
+            -v q=$((after[2] - before[2])) 'BEGIN {
+                printf "%-10s %-26s program %6.2f %%  X server %6.2f %%  picom %6.2f %%\n",
+                    c, l, p * 10 / hz, x * 10 / hz, q * 10 / hz }'
+        kill "$PROGRAM_PID"
+        wait "$PROGRAM_PID" || true
+    }
+
+    measure "defaults (grid, vignette)"
+    measure "every effect at 1" gridOpacity=1 scanlineOpacity=1 tintOpacity=1 flickerIntensity=1 \
+        phosphorGlow=1 horizontalDrift=1 horizontalDriftSpeed=1 rollingBand=1 rollingBandSpeed=1 \
+        dustNoise=1
+)
+
+echo "percent of one core over 10 s; load average before: $(cut -d' ' -f1 /proc/loadavg)"
+for name in "${cases[@]}"; do
+    case $name in
+    1080p) run_case 1080p 1920x1080 1 ;;
+    4k) run_case 4k 3840x2160 1 ;;
+    two-1080p) run_case two-1080p 3840x1080 2 ;;
+    *) echo "unknown case: $name (1080p, 4k or two-1080p)" >&2; exit 2 ;;
+    esac
+done
+echo "load average after: $(cut -d' ' -f1 /proc/loadavg)"

@@ -43,7 +43,6 @@ bool StaticOverlayLayers::prepare(QSizeF size, double devicePixelRatio,
     } else {
         m_below = QImage();
     }
-    findEvenRows();
     reset(m_above, pixels, devicePixelRatio);
     StaticLayerPainting::paintAbove(m_above, size, snapshot);
 
@@ -53,41 +52,10 @@ bool StaticOverlayLayers::prepare(QSizeF size, double devicePixelRatio,
     return true;
 }
 
-void StaticOverlayLayers::findEvenRows() {
-    m_rowColors.clear();
-    m_evenLeft = 0;
-    m_evenRight = m_below.width() - 1;
-    if (m_below.isNull())
-        return;
-    const int middle = m_below.width() / 2;
-    for (int y = 0; y < m_below.height(); ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(m_below.constScanLine(y));
-        const std::uint32_t color = row[middle];
-        int left = middle, right = middle;
-        while (left > m_evenLeft && row[left - 1] == color)
-            --left;
-        while (right < m_evenRight && row[right + 1] == color)
-            ++right;
-        m_evenLeft = left;
-        m_evenRight = right;
-        m_rowColors.push_back(color);
-    }
-}
-
 void StaticOverlayLayers::copyBelow(QImage& frame, const QRect& rect) const {
     const QRect area = rect.intersected(m_below.rect()).intersected(frame.rect());
-    const auto copy = [&](std::uint32_t* to, const std::uint32_t* from, int first, int last) {
-        if (last >= first)
-            std::memcpy(to + first, from + first, sizeof(std::uint32_t) * (last - first + 1));
-    };
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto* to = reinterpret_cast<std::uint32_t*>(frame.scanLine(y));
-        const auto* from = reinterpret_cast<const std::uint32_t*>(m_below.constScanLine(y));
-        const int evenFirst = std::max(area.left(), m_evenLeft);
-        const int evenLast = std::min(area.right(), m_evenRight);
-        copy(to, from, area.left(), std::min(area.right(), evenFirst - 1));
-        if (evenLast >= evenFirst)
-            std::fill(to + evenFirst, to + evenLast + 1, m_rowColors[y]);
-        copy(to, from, std::max(area.left(), evenLast + 1), area.right());
-    }
+    const std::size_t bytes = sizeof(std::uint32_t) * static_cast<std::size_t>(area.width());
+    const qsizetype offset = qsizetype(area.left()) * qsizetype(sizeof(std::uint32_t));
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::memcpy(frame.scanLine(y) + offset, m_below.constScanLine(y) + offset, bytes);
 }

@@ -4,8 +4,6 @@
 
 #include <QImage>
 #include <QSizeF>
-#include <cstdint>
-#include <vector>
 
 // The time-free layers of a frame, kept as two device-resolution images: below
 // the moving layers (tint, glow) and above them (grid, scanlines, vignette).
@@ -20,9 +18,8 @@ public:
     const QImage& below() const { return m_below; }
     const QImage& above() const { return m_above; }
 
-    // Copies the lower layer's pixels of rect (device pixels) into frame. Its
-    // rows are one colour each between their edges (tint and glow lines span
-    // the canvas), so most of each row is filled rather than copied.
+    // Copies the lower layer's pixels of rect (device pixels) into frame, row
+    // by row: cheaper than a painter's image copy for the small rectangles.
     void copyBelow(QImage& frame, const QRect& rect) const;
     int buildCount() const { return m_buildCount; }
 
@@ -36,7 +33,6 @@ private:
     };
 
     static void reset(QImage& image, QSize pixels, double ratio);
-    void findEvenRows();
 
     Key m_key;
     bool m_valid = false;

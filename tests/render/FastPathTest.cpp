@@ -118,7 +118,7 @@ TEST(FastPath, PaintsOnlyInsideTheRegion) {
 }
 
 TEST(FastPath, PaintingIntoAnEarlierFrameReplacesExactlyTheRegion) {
-    // With and without a lower layer, whose rows are filled between their edges.
+    // With and without a lower layer (tint and glow, or glow alone).
     OverlayRenderConfiguration glow = everyEffectAtOne();
     glow.tintOpacity = 0;
     for (const OverlayRenderConfiguration& snapshot :

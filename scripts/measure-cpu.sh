@@ -23,8 +23,8 @@ run_case() (
     start_x "$size"
     local xserver=${E2E_PIDS[0]} picom=${E2E_PIDS[1]}
     if ((monitors == 2)); then
-        xrandr --setmonitor L 1920/508x1080/286+0+0 screen
-        xrandr --setmonitor R 1920/508x1080/286+1920+0 none
+        xrandr --setmonitor L 1920/508x1080/286+0+0 screen >/dev/null
+        xrandr --setmonitor R 1920/508x1080/286+1920+0 none >/dev/null
     fi
     start_tray
 

@@ -1,6 +1,9 @@
 // retroglimmer-bench: renders the same frames through the layer-by-layer
 // reference renderer and through the overlay's fast path, at 1920x1080 and
 // 3840x2160, and prints milliseconds per frame and the ratio between the two.
+// Then the frames the overlay paints while running: each one a clock tick
+// after the last, only where the picture changed, with the bytes of the
+// frame rewritten (and sent on to the window system) per frame.
 
 #include "FrameAllocationCounter.h"
 #include "OverlayFrame.h"
@@ -89,6 +92,27 @@ void fastFrames(benchmark::State& state, const OverlayRenderConfiguration& snaps
     state.counters["rebuilds"] = renderer.staticLayerBuildCount() - 1;
 }
 
+// What the overlay does on each tick: work out the region that changed since
+// the last frame and repaint only that into the frame it keeps.
+void changedFrames(benchmark::State& state, const OverlayRenderConfiguration& snapshot,
+                   QSize size) {
+    QImage frame = surface(size);
+    OverlayFrameRenderer renderer;
+    double time = firstFrameTime;
+    renderer.paintInto(frame, QSizeF(size), snapshot, time, QRegion(QRect(QPoint(0, 0), size)));
+    double bytes = 0;
+    for (auto _ : state) {
+        const double previous = time;
+        time += frameInterval;
+        const QRegion region =
+            OverlayFrameRenderer::changedRegion(QSizeF(size), snapshot, previous, time);
+        renderer.paintInto(frame, QSizeF(size), snapshot, time, region);
+        for (const QRect& rect : region)
+            bytes += 4.0 * rect.width() * rect.height();
+    }
+    state.counters["bytes/frame"] = benchmark::Counter(bytes / state.iterations());
+}
+
 // The console report, plus a table of reference against fast at the end.
 class SummaryReporter : public benchmark::ConsoleReporter {
 public:
@@ -99,6 +123,9 @@ public:
             if (single || (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")) {
                 m_milliseconds[name] = run.GetAdjustedRealTime();
                 m_cpu[name] = run.GetAdjustedCPUTime();
+                const auto bytes = run.counters.find("bytes/frame");
+                if (bytes != run.counters.end())
+                    m_bytes[name] = bytes->second.value;
             } else if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "min") {
                 m_fastest[name] = run.GetAdjustedRealTime();
             }
@@ -130,11 +157,41 @@ public:
         }
     }
 
+    // The frames a running overlay paints: median, best and CPU milliseconds,
+    // and megabytes rewritten, per frame.
+    void printChangedSummary() const {
+        std::printf("\n%-21s %-9s %12s %10s %9s %12s\n", "changed region", "size", "median", "best",
+                    "CPU", "MB/frame");
+        for (const auto& [name, bytes] : m_bytes) {
+            const std::string rest = name.substr(name.find('/') + 1);
+            const std::size_t slash = rest.find('/');
+            const auto best = m_fastest.find(name);
+            std::printf("%-21s %-9s %12.3f %10.3f %9.3f %12.2f\n", rest.substr(0, slash).c_str(),
+                        rest.substr(slash + 1).c_str(), m_milliseconds.at(name),
+                        best == m_fastest.end() ? 0.0 : best->second, m_cpu.at(name), bytes / 1e6);
+        }
+    }
+
 private:
+    std::map<std::string, double> m_bytes;
     std::map<std::string, double> m_milliseconds;
     std::map<std::string, double> m_fastest;
     std::map<std::string, double> m_cpu;
 };
+// Repeated runs, reported by their median and their best.
+void repeated(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->MeasureProcessCPUTime()
+        ->MinTime(0.3)
+        ->Repetitions(7)
+        ->ComputeStatistics("min",
+                            [](const std::vector<double>& times) {
+                                return *std::min_element(times.begin(), times.end());
+                            })
+        ->ReportAggregatesOnly(true);
+}
+
 // Other work on the machine slows every figure; say how much there was.
 void printLoad() {
     if (std::FILE* file = std::fopen("/proc/loadavg", "r")) {
@@ -161,19 +218,20 @@ int main(int argc, char** argv) {
                 ->UseRealTime()
                 ->MeasureProcessCPUTime()
                 ->Iterations(pixels.width() > 2000 ? 1 : 3);
-            benchmark::RegisterBenchmark(
+            repeated(benchmark::RegisterBenchmark(
                 ("fast/" + suffix).c_str(),
-                [=](benchmark::State& state) { fastFrames(state, snapshot, pixels); })
-                ->Unit(benchmark::kMillisecond)
-                ->UseRealTime()
-                ->MeasureProcessCPUTime()
-                ->MinTime(0.3)
-                ->Repetitions(7)
-                ->ComputeStatistics("min",
-                                    [](const std::vector<double>& times) {
-                                        return *std::min_element(times.begin(), times.end());
-                                    })
-                ->ReportAggregatesOnly(true);
+                [=](benchmark::State& state) { fastFrames(state, snapshot, pixels); }));
+        }
+    }
+    for (const Scene& scene : scenes()) {
+        if (!OverlayFrameRenderer::isAnimated(scene.snapshot))
+            continue; // nothing changes, nothing is painted
+        for (const auto& [sizeName, size] : sizes) {
+            const OverlayRenderConfiguration snapshot = scene.snapshot;
+            const QSize pixels = size;
+            repeated(benchmark::RegisterBenchmark(
+                ("changed/" + scene.name + "/" + sizeName).c_str(),
+                [=](benchmark::State& state) { changedFrames(state, snapshot, pixels); }));
         }
     }
     benchmark::Initialize(&argc, argv);
@@ -182,6 +240,7 @@ int main(int argc, char** argv) {
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printSummary();
+    reporter.printChangedSummary();
     printLoad();
     benchmark::Shutdown();
     return 0;

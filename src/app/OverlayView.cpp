@@ -3,8 +3,11 @@
 #include "FrameClock.h"
 #include "OverlaySettings.h"
 
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
+#include <cstring>
 
 OverlayView::OverlayView(OverlaySettings& settings, FrameClock& clock, QWidget* parent)
     : QWidget(parent)
@@ -43,11 +46,45 @@ void OverlayView::tick() {
 
 void OverlayView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    m_renderer.paint(painter, QSizeF(size()), m_next, m_nextTime, event->region());
+    const double ratio = devicePixelRatioF();
+    const QSize pixels(static_cast<int>(std::ceil(width() * ratio - 1e-9)),
+                       static_cast<int>(std::ceil(height() * ratio - 1e-9)));
+    if (m_frame.size() != pixels)
+        m_frame = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    m_frame.setDevicePixelRatio(ratio);
+    // Drawn into a frame of our own, where a clip costs nothing, then copied;
+    // only the pixels inside the region are ever read from it.
+    m_renderer.paintInto(m_frame, QSizeF(size()), m_next, m_nextTime, event->region());
+    if (!copyIntoWindowImage(painter, event->region(), ratio)) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(QPointF(0, 0), m_frame);
+    }
     m_shown = m_next;
     m_shownTime = m_nextTime;
     m_shownSize = size();
     ++m_paintedFrames;
+}
+
+bool OverlayView::copyIntoWindowImage(QPainter& painter, const QRegion& region, double ratio) {
+    // Painting on the window goes into its backing image, with a clip of the
+    // whole update region that every drawing call would pay for; plain row
+    // copies need none. Only for that image itself, not a grab or a render.
+    QPaintDevice* device = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+    if (!device || device->devType() != QInternal::Image ||
+        painter.deviceTransform() != QTransform::fromScale(ratio, ratio))
+        return false;
+    QImage& target = *static_cast<QImage*>(device);
+    if (target.format() != m_frame.format())
+        return false;
+    const QRect bounds = target.rect().intersected(m_frame.rect());
+    for (const QRect& rect : region) {
+        const QRect pixels = OverlayFrameRenderer::devicePixels(rect, ratio).intersected(bounds);
+        const qsizetype offset = qsizetype(pixels.left()) * 4;
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+            std::memcpy(target.scanLine(y) + offset, m_frame.constScanLine(y) + offset,
+                        static_cast<std::size_t>(pixels.width()) * 4);
+    }
+    return true;
 }
 
 void OverlayView::resizeEvent(QResizeEvent* event) {

@@ -4,6 +4,7 @@
 #include "OverlayRenderConfiguration.h"
 #include "TickPacer.h"
 
+#include <QImage>
 #include <QWidget>
 #include <optional>
 
@@ -33,11 +34,15 @@ protected:
 
 private:
     void scheduleTick();
+    // Copies the region of the frame into the window's backing image, when
+    // the painter paints that image; false when it does not.
+    bool copyIntoWindowImage(QPainter& painter, const QRegion& region, double ratio);
 
     OverlaySettings& m_settings;
     FrameClock& m_clock;
     OverlayFrameRenderer m_renderer;
     TickPacer m_pacer;
+    QImage m_frame;
 
     // What the next paint draws, and what the screen shows now.
     OverlayRenderConfiguration m_next;

@@ -18,6 +18,8 @@ struct DustNoisePattern {
     std::uint64_t heightModulus = 1;
     double strength = 0;
 
+    bool operator==(const DustNoisePattern&) const = default;
+
     // Calls visit(bounds, isWhite, opacity) for every dot, in drawing order; the
     // dot is the circle inscribed in bounds.
     template <class Visit> void forEachDot(Visit&& visit) const {

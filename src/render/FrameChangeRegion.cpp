@@ -10,6 +10,7 @@
 #include <QVector>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 // Beyond this many cells and dots a region costs more than it saves.
@@ -33,9 +34,39 @@ QRect around(const QRectF& rect) {
     return rect.toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
-// Bands of both frames; false when they moved by less than a whole point.
+// rect without the part inside hole, as up to four rectangles.
+void appendWithout(QVector<QRect>& rects, const QRect& rect, const QRect& hole) {
+    const QRect inside = rect.intersected(hole);
+    if (inside.isEmpty()) {
+        rects.append(rect);
+        return;
+    }
+    const QRect pieces[] = {
+        QRect(QPoint(rect.left(), rect.top()), QPoint(rect.right(), inside.top() - 1)),
+        QRect(QPoint(rect.left(), inside.bottom() + 1), rect.bottomRight()),
+        QRect(QPoint(rect.left(), inside.top()), QPoint(inside.left() - 1, inside.bottom())),
+        QRect(QPoint(inside.right() + 1, inside.top()), QPoint(rect.right(), inside.bottom()))};
+    for (const QRect& piece : pieces)
+        if (!piece.isEmpty())
+            rects.append(piece);
+}
+
+// The whole points a band fills evenly, away from its outline and edges.
+QRect inner(const QRectF& band) {
+    const QRectF r = band.adjusted(1.5, 1.5, -1.5, -1.5);
+    if (!(r.width() > 0 && r.height() > 0))
+        return {};
+    return QRect(
+        QPoint(static_cast<int>(std::ceil(r.left())), static_cast<int>(std::ceil(r.top()))),
+        QPoint(static_cast<int>(std::floor(r.right())) - 1,
+               static_cast<int>(std::floor(r.bottom())) - 1));
+}
+
+// Bands of both frames; false when they moved by less than a whole point. A
+// band of one colour throughout (solid) keeps the pixels it covers in both
+// frames, so only its edges are repainted.
 bool addBands(QVector<QRect>& rects, const QRectF* before, const QRectF* after, std::size_t count,
-              const QRect& canvas) {
+              const QRect& canvas, bool solid) {
     bool moved = false;
     for (std::size_t i = 0; i < count; ++i)
         moved = moved || std::fabs(before[i].top() - after[i].top()) >= 1 ||
@@ -43,10 +74,25 @@ bool addBands(QVector<QRect>& rects, const QRectF* before, const QRectF* after, 
     for (std::size_t i = 0; i < count; ++i) {
         if (before[i] == after[i])
             continue;
-        rects.append(bandRows(before[i], canvas));
-        rects.append(bandRows(after[i], canvas));
+        const QRect kept = solid ? inner(before[i]).intersected(inner(after[i])) : QRect();
+        appendWithout(rects, bandRows(before[i], canvas), kept);
+        appendWithout(rects, bandRows(after[i], canvas), kept);
     }
     return moved;
+}
+
+// The union of many rectangles, merged pairwise: adding them one by one costs
+// the square of their number.
+QRegion united(const QVector<QRect>& rects) {
+    std::vector<QRegion> parts(rects.begin(), rects.end());
+    while (parts.size() > 1) {
+        for (std::size_t i = 0; i < parts.size() / 2; ++i)
+            parts[i] = parts[2 * i].united(parts[2 * i + 1]);
+        if (parts.size() % 2 == 1)
+            parts[parts.size() / 2] = parts.back();
+        parts.resize((parts.size() + 1) / 2);
+    }
+    return parts.empty() ? QRegion() : parts.front();
 }
 } // namespace
 
@@ -106,7 +152,7 @@ QRegion OverlayFrameRenderer::changedRegion(QSizeF size, const OverlayRenderConf
                 from[i] = before[i].rect;
                 to[i] = after[i].rect;
             }
-            bandsMoved = addBands(bands, from, to, 5, canvas) || bandsMoved;
+            bandsMoved = addBands(bands, from, to, 5, canvas, true) || bandsMoved;
         }
     }
     if (snapshot.rollingBand > 0) {
@@ -115,15 +161,11 @@ QRegion OverlayFrameRenderer::changedRegion(QSizeF size, const OverlayRenderConf
         if (!before != !after)
             return canvas;
         if (before)
-            bandsMoved = addBands(bands, &*before, &*after, 1, canvas) || bandsMoved;
+            bandsMoved = addBands(bands, &*before, &*after, 1, canvas, false) || bandsMoved;
     }
     if (noise.isEmpty() && !bandsMoved)
         return {};
 
-    QRegion region;
-    for (const QRect& rect : bands)
-        region += rect;
-    for (const QRect& rect : noise)
-        region += rect;
-    return region.intersected(canvas);
+    bands += noise;
+    return united(bands).intersected(canvas);
 }

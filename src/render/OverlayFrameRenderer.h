@@ -7,6 +7,7 @@
 #include <QRegion>
 #include <QSizeF>
 
+class QImage;
 class QPainter;
 
 // The overlay's fast path: the same pixels as drawOverlayFrame (within two levels
@@ -20,6 +21,16 @@ public:
     // device pixel ratio.
     void paint(QPainter& painter, QSizeF size, const OverlayRenderConfiguration& snapshot,
                double time, const QRegion& region);
+
+    // The same into an ARGB32_Premultiplied image of any device pixel ratio
+    // holding an earlier frame: the pixels inside region are replaced, the
+    // others kept. With no clip but its own strips, this is the cheaper way.
+    void paintInto(QImage& frame, QSizeF size, const OverlayRenderConfiguration& snapshot,
+                   double time, const QRegion& region);
+
+    // The device pixels a rectangle of points covers when painted at ratio:
+    // rectangles that do not overlap never share a pixel.
+    static QRect devicePixels(const QRect& rect, double ratio);
 
     // True when some layer moves with time: drift, flicker, dust or rolling band.
     static bool isAnimated(const OverlayRenderConfiguration& snapshot);
@@ -36,6 +47,17 @@ public:
     int staticLayerBuildCount() const { return m_static.buildCount(); }
 
 private:
+    // Whether the surface is transparent inside the region to paint, or holds
+    // pixels of an earlier frame there.
+    enum class Surface { cleared, kept };
+
+    void paintRegion(QPainter& painter, QSizeF size, const OverlayRenderConfiguration& snapshot,
+                     double time, const QRegion& region, Surface surface);
+    // strip in device pixels, clip the same in points.
+    void paintStrip(QPainter& painter, const QRectF& canvas, const QRect& strip, const QRectF& clip,
+                    Surface surface);
+
     StaticOverlayLayers m_static;
     MovingLayerPainter m_moving;
+    QImage* m_frame = nullptr; // while painting into one, for direct copies
 };

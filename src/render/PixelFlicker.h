@@ -27,6 +27,8 @@ struct PixelFlickerPattern {
     double cellSize = 2;
     double strength = 0;
 
+    bool operator==(const PixelFlickerPattern&) const = default;
+
     // Calls visit(cell, isWhite, opacity) for every flash, in drawing order.
     template <class Visit> void forEachFlash(Visit&& visit) const {
         OverlayRandomGenerator generator(seed);

@@ -3,6 +3,7 @@
 #include "OverlayFrame.h"
 #include "StaticLayerPainting.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -49,4 +50,12 @@ bool StaticOverlayLayers::prepare(QSizeF size, double devicePixelRatio,
     m_valid = true;
     ++m_buildCount;
     return true;
+}
+
+void StaticOverlayLayers::copyBelow(QImage& frame, const QRect& rect) const {
+    const QRect area = rect.intersected(m_below.rect()).intersected(frame.rect());
+    const std::size_t bytes = sizeof(std::uint32_t) * static_cast<std::size_t>(area.width());
+    const qsizetype offset = qsizetype(area.left()) * qsizetype(sizeof(std::uint32_t));
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::memcpy(frame.scanLine(y) + offset, m_below.constScanLine(y) + offset, bytes);
 }

@@ -117,6 +117,41 @@ TEST(FastPath, PaintsOnlyInsideTheRegion) {
     }
 }
 
+TEST(FastPath, PaintingIntoAnEarlierFrameReplacesExactlyTheRegion) {
+    // With and without a lower layer (tint and glow, or glow alone).
+    OverlayRenderConfiguration glow = everyEffectAtOne();
+    glow.tintOpacity = 0;
+    for (const OverlayRenderConfiguration& snapshot :
+         {everyEffectAtOne(), glow, OverlayRenderConfiguration()}) {
+        for (const double ratio : {1.0, 1.5}) {
+            const QImage reference = renderReference({202, 118}, snapshot, 61.5, ratio);
+            QImage frame = transparentImage(reference.size(), ratio);
+            frame.fill(qRgba(200, 10, 10, 200));
+            const QImage earlier = frame;
+            const QRegion region = QRegion(0, 0, 202, 30) + QRegion(150, 50, 52, 68);
+            OverlayFrameRenderer renderer;
+            renderer.paintInto(frame, {202, 118}, snapshot, 61.5, region);
+            QRegion pixels;
+            for (const QRect& rect : region)
+                pixels += OverlayFrameRenderer::devicePixels(rect, ratio);
+            int worst = 0;
+            for (int y = 0; y < frame.height(); ++y) {
+                for (int x = 0; x < frame.width(); ++x) {
+                    if (!pixels.contains(QPoint(x, y))) {
+                        ASSERT_EQ(frame.pixel(x, y), earlier.pixel(x, y)) << x << "," << y;
+                        continue;
+                    }
+                    const QRgb a = reference.pixel(x, y), b = frame.pixel(x, y);
+                    for (const int shift : {0, 8, 16, 24})
+                        worst = std::max(
+                            worst, std::abs(int((a >> shift) & 0xff) - int((b >> shift) & 0xff)));
+                }
+            }
+            EXPECT_LE(worst, 2) << "ratio " << ratio;
+        }
+    }
+}
+
 TEST(FastPath, RebuildsTheStillLayersOnlyWhenTheyChange) {
     OverlayFrameRenderer renderer;
     OverlayRenderConfiguration snapshot = everyEffectAtOne();

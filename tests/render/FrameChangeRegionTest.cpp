@@ -1,5 +1,6 @@
 // Which part of the canvas may change between two frames.
 
+#include "HorizontalDrift.h"
 #include "OverlayFrameRenderer.h"
 #include "RenderTestSupport.h"
 #include "RollingBand.h"
@@ -91,6 +92,19 @@ TEST(FrameChangeRegion, MovingBandsRepaintTheirRowsOfBothFrames) {
     const OverlayRenderConfiguration drift = only(&OverlayRenderConfiguration::horizontalDrift);
     EXPECT_GT(expectChangesInside(drift, 321.5, 321.5 + 1.0 / 30), 0);
     EXPECT_GT(expectChangesInside(drift, 321.5, 321.5 + 1.0 / 30, 2), 0);
+
+    // A drift band is one colour inside its outline: where it lies in both
+    // frames nothing changes, and only its edges are repainted.
+    OverlayRenderConfiguration slow = drift;
+    slow.horizontalDriftSpeed = 0;
+    EXPECT_GT(expectChangesInside(slow, 321.5, 321.7), 0);
+    HorizontalDriftBands before, after;
+    ASSERT_TRUE(horizontalDriftBands(400, 300, slow, 321.5, before));
+    ASSERT_TRUE(horizontalDriftBands(400, 300, slow, 321.7, after));
+    const QRectF both = before[2].rect.intersected(after[2].rect);
+    ASSERT_GT(both.height(), 6);
+    EXPECT_FALSE(OverlayFrameRenderer::changedRegion(canvas, slow, 321.5, 321.7)
+                     .contains(both.center().toPoint()));
 }
 
 TEST(FrameChangeRegion, NoiseRepaintsTheCellsAndDotsOfBothTicks) {

@@ -4,7 +4,7 @@
 #include "OverlaySettings.h"
 
 #include "LayerShellProtocol.h"
-#include <QPainter>
+
 #include <cmath>
 #include <fractional-scale-v1-client-protocol.h>
 #include <viewporter-client-protocol.h>
@@ -158,14 +158,9 @@ bool LayerSurface::present(const QRegion& changed) {
         return false;
     for (auto& each : m_buffers)
         each->stale() += changed;
-    {
-        QPainter painter(&buffer->image());
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        for (const QRect& rect : buffer->stale())
-            painter.fillRect(rect, Qt::transparent);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        m_renderer.paint(painter, QSizeF(m_size), m_next, m_nextTime, buffer->stale());
-    }
+    // Replaces what the buffer is behind on in place, in strips that keep
+    // the painting on this thread.
+    m_renderer.paintInto(buffer->image(), QSizeF(m_size), m_next, m_nextTime, buffer->stale());
     buffer->stale() = QRegion();
 
     wl_surface_attach(m_surface, buffer->buffer(), 0, 0);

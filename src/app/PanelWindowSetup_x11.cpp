@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <cstdio>
@@ -43,28 +42,6 @@ QList<QPointer<QWidget>>& wantedPanels() {
 }
 
 void present(QWidget& panel);
-
-// Under XWayland, mutter 43 sends every click to a panel first mapped while
-// the pointer is over an X11 window, whatever its empty input shape says;
-// mapped once more it passes clicks through. So the first map is undone and
-// redone on the next turn of the event loop.
-void remapUnderXWayland(QWidget& panel) {
-    xcb_connection_t* connection = x11Connection();
-    if (!connection || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return;
-    const auto window = xcb_window_t(panel.internalWinId());
-    // Each step waits for the event loop, after Qt's own requests for the map.
-    QTimer::singleShot(0, &panel, [connection, window, &panel] {
-        xcb_unmap_window(connection, window);
-        xcb_flush(connection);
-        QTimer::singleShot(0, &panel, [connection, window, &panel] {
-            if (!panel.isVisible())
-                return;
-            xcb_map_window(connection, window);
-            xcb_flush(connection);
-        });
-    });
-}
 
 // One watcher for the process, made at start-up or with the first panel.
 X11CompositorWatcher* compositorWatcher() {
@@ -161,7 +138,6 @@ void PanelWindowSetup::orderFront(QWidget& panel) {
     }
     wantedPanels().append(&panel);
     present(panel);
-    remapUnderXWayland(panel);
 }
 
 void PanelWindowSetup::forgetPanel(QWidget& panel) {

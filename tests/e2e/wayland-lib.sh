@@ -150,13 +150,13 @@ shot() { grim ${2:+-o "$2"} "$1"; }
 # expect_blend SHOT FRAME "R G B" SPOTS...: each "X Y" pixel of the screenshot
 # equals the frame tool's pixel (at the same logical spot) over colour R G B.
 expect_blend() {
-    local shot=$1 frame=$2 below=($3) spot x y r g b a expected actual
+    local shot=$1 frame=$2 below=$3 spot x y expected actual
     shift 3
     for spot in "$@"; do
         read -r x y <<<"$spot"
-        read -r r g b a <<<"$(rgba "$frame" "$x" "$y")"
-        expected="$(((r * a + below[0] * (255 - a) + 127) / 255)) $(((g * a + below[1] * (255 - a) + 127) / 255)) $(((b * a + below[2] * (255 - a) + 127) / 255))"
+        expected=$(blended "$frame" "$x" "$y" "$below")
         actual=$(pixel "$shot" "$x" "$y")
-        close_to "$actual" "$expected" 3 || fail "pixel $x,$y is $actual, expected $expected (frame $r $g $b $a)"
+        close_to "$actual" "$expected" 3 ||
+            fail "pixel $x,$y is $actual, expected $expected (frame $(rgba "$frame" "$x" "$y"))"
     done
 }

@@ -34,14 +34,6 @@ function(retroglimmer_configure_mac_bundle)
   set(macos_dir ${PROJECT_SOURCE_DIR}/packaging/macos)
   set(entitlements ${macos_dir}/retroglimmer.entitlements)
 
-  # Launch at login through the login item API instead of the XDG entry.
-  set(app_dir ${PROJECT_SOURCE_DIR}/src/app)
-  set_source_files_properties(${app_dir}/LaunchAtLogin.cpp
-    TARGET_DIRECTORY retroglimmer_app PROPERTIES HEADER_FILE_ONLY ON)
-  target_sources(retroglimmer_app PRIVATE ${app_dir}/LaunchAtLogin_mac.mm)
-  target_link_libraries(retroglimmer_app PRIVATE
-    "-framework Foundation" "-framework ServiceManagement")
-
   # The icon: every size of an .icns rendered from the one SVG.
   set(iconset ${CMAKE_CURRENT_BINARY_DIR}/retroglimmer.iconset)
   set(icns ${CMAKE_CURRENT_BINARY_DIR}/retroglimmer.icns)

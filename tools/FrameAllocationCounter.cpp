@@ -1,4 +1,4 @@
-#include "FrameAllocationCounter.h"
+#include "tools/FrameAllocationCounter.h"
 
 #include <cstdlib>
 #include <new>

@@ -5,10 +5,10 @@
 // after the last, only where the picture changed, with the bytes of the
 // frame rewritten (and sent on to the window system) per frame.
 
-#include "FrameAllocationCounter.h"
-#include "OverlayFrame.h"
-#include "OverlayFrameRenderer.h"
-#include "QPainterDrawingContext.h"
+#include "render/drawing/QPainterDrawingContext.h"
+#include "render/fast/OverlayFrameRenderer.h"
+#include "render/layers/OverlayFrame.h"
+#include "tools/FrameAllocationCounter.h"
 
 #include <QImage>
 #include <QPainter>

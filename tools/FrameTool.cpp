@@ -2,9 +2,9 @@
 // pictures in the documentation. The program itself takes no arguments; this
 // developer tool is separate.
 
-#include "FrameToolOptions.h"
-#include "OverlayFrame.h"
-#include "QPainterDrawingContext.h"
+#include "render/drawing/QPainterDrawingContext.h"
+#include "render/layers/OverlayFrame.h"
+#include "tools/FrameToolOptions.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OverlayRenderConfiguration.h"
+#include "render/OverlayRenderConfiguration.h"
 
 #include <QSize>
 #include <optional>

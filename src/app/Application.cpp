@@ -1,14 +1,14 @@
-#include "Application.h"
+#include "app/Application.h"
 
-#include "DisplayCheck.h"
-#include "FrameClock.h"
-#include "NativeOverlay.h"
-#include "OverlayController.h"
-#include "OverlaySettings.h"
-#include "PanelWindowSetup.h"
-#include "SingleInstance.h"
-#include "TrayIcon.h"
-#include "UnixSignalQuit.h"
+#include "app/DisplayCheck.h"
+#include "app/FrameClock.h"
+#include "app/NativeOverlay.h"
+#include "app/OverlayController.h"
+#include "app/PanelWindowSetup.h"
+#include "app/SingleInstance.h"
+#include "app/TrayIcon.h"
+#include "app/UnixSignalQuit.h"
+#include "settings/OverlaySettings.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "DisplayCheck.h"
+#include "app/DisplayCheck.h"
 
 // The window server belongs to every macOS login session; there is no display
 // to name and nothing to wait for.

@@ -1,4 +1,4 @@
-#include "DisplayCheck.h"
+#include "app/DisplayCheck.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "FrameClock.h"
+#include "app/FrameClock.h"
 
-#include "FrameTime.h"
+#include "render/FrameTime.h"
 
 namespace {
 class SystemFrameClock final : public FrameClock {

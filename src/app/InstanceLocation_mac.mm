@@ -1,4 +1,4 @@
-#include "InstanceLocation.h"
+#include "app/InstanceLocation.h"
 
 #import <Foundation/Foundation.h>
 

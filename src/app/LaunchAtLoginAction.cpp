@@ -1,6 +1,6 @@
-#include "LaunchAtLoginAction.h"
+#include "app/LaunchAtLoginAction.h"
 
-#include "LaunchAtLogin.h"
+#include "app/LaunchAtLogin.h"
 
 #include <QAction>
 #include <QMenu>

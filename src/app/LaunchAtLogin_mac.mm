@@ -1,4 +1,4 @@
-#include "LaunchAtLogin.h"
+#include "app/LaunchAtLogin.h"
 
 #import <Foundation/Foundation.h>
 #import <ServiceManagement/ServiceManagement.h>

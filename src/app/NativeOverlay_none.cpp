@@ -1,4 +1,4 @@
-#include "NativeOverlay.h"
+#include "app/NativeOverlay.h"
 
 // Qt windows serve as overlay panels on this platform.
 std::unique_ptr<NativeOverlay> NativeOverlay::open() {

@@ -1,6 +1,6 @@
-#include "NativeOverlay.h"
+#include "app/NativeOverlay.h"
 
-#include "WaylandOverlay.h"
+#include "app/wayland/WaylandOverlay.h"
 
 #include <QByteArray>
 

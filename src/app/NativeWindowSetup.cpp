@@ -1,6 +1,6 @@
-#include "NativeWindowSetup.h"
+#include "app/NativeWindowSetup.h"
 
-#include "PanelWindowSetup.h"
+#include "app/PanelWindowSetup.h"
 
 #include <QGuiApplication>
 

@@ -1,11 +1,11 @@
-#include "OverlayController.h"
+#include "app/OverlayController.h"
 
-#include "FrameClock.h"
-#include "NativeWindowSetup.h"
-#include "NativeOverlay.h"
-#include "OverlaySettings.h"
-#include "OverlayView.h"
-#include "PanelWindowSetup.h"
+#include "app/FrameClock.h"
+#include "app/NativeOverlay.h"
+#include "app/NativeWindowSetup.h"
+#include "app/OverlayView.h"
+#include "app/PanelWindowSetup.h"
+#include "settings/OverlaySettings.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -87,7 +87,7 @@ std::unique_ptr<QWidget> OverlayController::makePanel(QScreen* screen) {
     return panel;
 }
 
-void OverlayController::screenParametersDidChange() {
+void OverlayController::screensChanged() {
     if (m_settings.isEnabled())
         setVisible(true);
 }
@@ -96,16 +96,14 @@ void OverlayController::registerForScreenChanges() {
     auto* app = qGuiApp;
     connect(app, &QGuiApplication::screenAdded, this, [this](QScreen* screen) {
         watchScreen(screen);
-        screenParametersDidChange();
+        screensChanged();
     });
-    connect(app, &QGuiApplication::screenRemoved, this,
-            &OverlayController::screenParametersDidChange);
-    connect(app, &QGuiApplication::primaryScreenChanged, this,
-            &OverlayController::screenParametersDidChange);
+    connect(app, &QGuiApplication::screenRemoved, this, &OverlayController::screensChanged);
+    connect(app, &QGuiApplication::primaryScreenChanged, this, &OverlayController::screensChanged);
     for (QScreen* screen : QGuiApplication::screens())
         watchScreen(screen);
 }
 
 void OverlayController::watchScreen(QScreen* screen) {
-    connect(screen, &QScreen::geometryChanged, this, &OverlayController::screenParametersDidChange);
+    connect(screen, &QScreen::geometryChanged, this, &OverlayController::screensChanged);
 }

@@ -31,7 +31,7 @@ public:
     static OverlayController& shared();
 
     void setVisible(bool visible);
-    // Connects the application's screen notifications to screenParametersDidChange.
+    // Connects the application's screen notifications to screensChanged.
     void registerForScreenChanges();
 
     const Windows& windows() const { return m_windows; }
@@ -45,7 +45,7 @@ public:
     NativeOverlay* nativeOverlay() const { return m_native; }
 
 public slots:
-    void screenParametersDidChange();
+    void screensChanged();
 
 private:
     void applyPendingVisibility();

@@ -1,7 +1,7 @@
-#include "OverlayView.h"
+#include "app/OverlayView.h"
 
-#include "FrameClock.h"
-#include "OverlaySettings.h"
+#include "app/FrameClock.h"
+#include "settings/OverlaySettings.h"
 
 #include <QPaintEngine>
 #include <QPaintEvent>

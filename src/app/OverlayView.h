@@ -1,8 +1,8 @@
 #pragma once
 
-#include "OverlayFrameRenderer.h"
-#include "OverlayRenderConfiguration.h"
-#include "TickPacer.h"
+#include "app/TickPacer.h"
+#include "render/OverlayRenderConfiguration.h"
+#include "render/fast/OverlayFrameRenderer.h"
 
 #include <QImage>
 #include <QWidget>

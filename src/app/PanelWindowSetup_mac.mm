@@ -1,4 +1,4 @@
-#include "PanelWindowSetup.h"
+#include "app/PanelWindowSetup.h"
 
 #include <QScreen>
 #include <QWidget>

@@ -1,8 +1,8 @@
-#include "PanelWindowSetup.h"
+#include "app/PanelWindowSetup.h"
 
-#include "NativeWindowSetup.h"
-#include "X11CompositorWatcher.h"
-#include "X11StackingGuard.h"
+#include "app/NativeWindowSetup.h"
+#include "app/X11CompositorWatcher.h"
+#include "app/X11StackingGuard.h"
 
 #include <QGuiApplication>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "SingleInstance.h"
+#include "app/SingleInstance.h"
 
-#include "InstanceLocation.h"
+#include "app/InstanceLocation.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "TickPacer.h"
+#include "app/TickPacer.h"
 
 #include <cmath>
 

@@ -1,13 +1,13 @@
-#include "TrayIcon.h"
+#include "app/TrayIcon.h"
 
-#include "ContentView.h"
-#include "FilterSettingsView.h"
-#include "LaunchAtLoginAction.h"
-#include "MenuBarContentView.h"
-#include "OverlaySettings.h"
-#include "SymbolIcon.h"
-#include "TrayPanel.h"
-#include "TraySetup.h"
+#include "app/LaunchAtLoginAction.h"
+#include "app/TraySetup.h"
+#include "settings/OverlaySettings.h"
+#include "ui/SettingsList.h"
+#include "ui/SettingsWindowContent.h"
+#include "ui/SymbolIcon.h"
+#include "ui/TrayPanel.h"
+#include "ui/TrayPanelContent.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -92,7 +92,7 @@ QRect TrayIcon::panelAnchor(const QRect& iconGeometry, const QPoint& pointer) {
 
 void TrayIcon::openStandaloneWindow() {
     if (!m_standaloneWindow) {
-        m_standaloneWindow = makeWindow(new MenuBarContentView(m_settings));
+        m_standaloneWindow = makeWindow(new TrayPanelContent(m_settings));
         showCompositorNeed();
     }
     present(*m_standaloneWindow);
@@ -100,7 +100,7 @@ void TrayIcon::openStandaloneWindow() {
 
 void TrayIcon::openSettingsWindow() {
     if (!m_settingsWindow) {
-        m_settingsWindow = makeWindow(new ContentView(m_settings));
+        m_settingsWindow = makeWindow(new SettingsWindowContent(m_settings));
         showCompositorNeed();
     }
     present(*m_settingsWindow);
@@ -115,6 +115,6 @@ void TrayIcon::showCompositorNeed() {
     for (QWidget* window :
          {static_cast<QWidget*>(m_panel.get()), m_standaloneWindow.get(), m_settingsWindow.get()})
         if (window)
-            for (FilterSettingsView* view : window->findChildren<FilterSettingsView*>())
+            for (SettingsList* view : window->findChildren<SettingsList*>())
                 view->setNeedsCompositor(m_needsCompositor);
 }

@@ -1,6 +1,6 @@
-#include "TraySetup.h"
+#include "app/TraySetup.h"
 
-#include "SymbolIcon.h"
+#include "ui/SymbolIcon.h"
 
 #include <QCursor>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "TraySetup.h"
+#include "app/TraySetup.h"
 
 #include <QMenu>
 

@@ -1,4 +1,4 @@
-#include "UnixSignalQuit.h"
+#include "app/UnixSignalQuit.h"
 
 #include <QCoreApplication>
 #include <csignal>

@@ -1,6 +1,6 @@
-#include "X11CompositorWatcher.h"
+#include "app/X11CompositorWatcher.h"
 
-#include "XcbReply.h"
+#include "app/XcbReply.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "X11StackingGuard.h"
+#include "app/X11StackingGuard.h"
 
-#include "XcbReply.h"
+#include "app/XcbReply.h"
 
 #include <QCoreApplication>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "FrameTime.h"
+#include "render/FrameTime.h"
 
-double timeIntervalSinceReferenceDate(std::chrono::system_clock::time_point time) {
+double secondsSinceReferenceDate(std::chrono::system_clock::time_point time) {
     using namespace std::chrono;
     constexpr sys_days referenceDate = year{2001} / January / 1;
     // Subtract in the clock's integer ticks first so no precision is lost to a
@@ -9,5 +9,5 @@ double timeIntervalSinceReferenceDate(std::chrono::system_clock::time_point time
 }
 
 double currentFrameTime() {
-    return timeIntervalSinceReferenceDate(std::chrono::system_clock::now());
+    return secondsSinceReferenceDate(std::chrono::system_clock::now());
 }

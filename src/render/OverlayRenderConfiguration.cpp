@@ -1,4 +1,4 @@
-#include "OverlayRenderConfiguration.h"
+#include "render/OverlayRenderConfiguration.h"
 
 OverlayRenderConfiguration
 OverlayRenderConfiguration::fromSettings(const OverlaySettings& settings) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FlickerMode.h"
-#include "OverlaySettings.h"
+#include "settings/FlickerMode.h"
+#include "settings/OverlaySettings.h"
 
 // A flat value copy of the thirteen effect settings, taken once per frame so the
 // renderer never reads the live settings object. Values are copied unchanged:

@@ -1,4 +1,4 @@
-#include "FlickerMode.h"
+#include "settings/FlickerMode.h"
 
 namespace {
 struct Names {

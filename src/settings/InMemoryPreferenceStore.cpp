@@ -1,4 +1,4 @@
-#include "InMemoryPreferenceStore.h"
+#include "settings/InMemoryPreferenceStore.h"
 
 std::optional<QVariant> InMemoryPreferenceStore::readValue(const QString& key) const {
     if (auto it = m_stored.constFind(key); it != m_stored.cend())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PreferenceStore.h"
+#include "settings/PreferenceStore.h"
 
 // A store that keeps everything in memory: for tests and tools that must not
 // touch the user's settings.

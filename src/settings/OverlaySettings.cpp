@@ -1,6 +1,6 @@
-#include "OverlaySettings.h"
+#include "settings/OverlaySettings.h"
 
-#include "QSettingsPreferenceStore.h"
+#include "settings/QSettingsPreferenceStore.h"
 
 #include <cmath>
 

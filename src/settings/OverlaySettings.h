@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FlickerMode.h"
-#include "PreferenceStore.h"
+#include "settings/FlickerMode.h"
+#include "settings/PreferenceStore.h"
 
 #include <QObject>
 #include <array>

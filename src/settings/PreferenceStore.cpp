@@ -1,4 +1,4 @@
-#include "PreferenceStore.h"
+#include "settings/PreferenceStore.h"
 
 #include <cmath>
 

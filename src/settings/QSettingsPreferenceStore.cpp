@@ -1,6 +1,6 @@
-#include "QSettingsPreferenceStore.h"
+#include "settings/QSettingsPreferenceStore.h"
 
-#include "SettingsFileAccess.h"
+#include "settings/SettingsFileAccess.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PreferenceStore.h"
+#include "settings/PreferenceStore.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "SettingsFileAccess.h"
+#include "settings/SettingsFileAccess.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "Divider.h"
+#include "ui/Divider.h"
 
 Divider::Divider(QWidget* parent)
     : QFrame(parent) {

@@ -1,4 +1,4 @@
-#include "EdgeFade.h"
+#include "ui/EdgeFade.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "ListScrollArea.h"
+#include "ui/ListScrollArea.h"
 
-#include "EdgeFade.h"
+#include "ui/EdgeFade.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "PanelFonts.h"
+#include "ui/PanelFonts.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

@@ -1,4 +1,4 @@
-#include "SecondaryLabel.h"
+#include "ui/SecondaryLabel.h"
 
 #include <QApplication>
 #include <QEvent>

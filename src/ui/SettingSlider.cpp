@@ -1,9 +1,9 @@
-#include "SettingSlider.h"
+#include "ui/SettingSlider.h"
 
-#include "PanelFonts.h"
-#include "SecondaryLabel.h"
-#include "SteppedSlider.h"
-#include "SymbolLabel.h"
+#include "ui/PanelFonts.h"
+#include "ui/SecondaryLabel.h"
+#include "ui/SteppedSlider.h"
+#include "ui/SymbolLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

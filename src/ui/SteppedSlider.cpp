@@ -1,7 +1,7 @@
-#include "SteppedSlider.h"
+#include "ui/SteppedSlider.h"
 
-#include "SteppedSliderAccessible.h"
-#include "WheelNeedsFocus.h"
+#include "ui/SteppedSliderAccessible.h"
+#include "ui/WheelNeedsFocus.h"
 
 #include <algorithm>
 #include <cmath>

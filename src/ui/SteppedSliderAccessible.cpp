@@ -1,6 +1,6 @@
-#include "SteppedSliderAccessible.h"
+#include "ui/SteppedSliderAccessible.h"
 
-#include "SteppedSlider.h"
+#include "ui/SteppedSlider.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "SwitchToggle.h"
+#include "ui/SwitchToggle.h"
 
-#include "SymbolIcon.h"
-#include "SymbolLabel.h"
+#include "ui/SymbolIcon.h"
+#include "ui/SymbolLabel.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "SymbolButton.h"
+#include "ui/SymbolButton.h"
 
-#include "SymbolIcon.h"
+#include "ui/SymbolIcon.h"
 
 #include <QEvent>
 

@@ -1,4 +1,4 @@
-#include "SymbolIcon.h"
+#include "ui/SymbolIcon.h"
 
 #include <QFile>
 #include <QGuiApplication>

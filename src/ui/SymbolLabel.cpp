@@ -1,6 +1,6 @@
-#include "SymbolLabel.h"
+#include "ui/SymbolLabel.h"
 
-#include "SymbolIcon.h"
+#include "ui/SymbolIcon.h"
 
 #include <QEvent>
 

@@ -1,6 +1,6 @@
-#include "TrayPanel.h"
+#include "ui/TrayPanel.h"
 
-#include "MenuBarContentView.h"
+#include "ui/TrayPanelContent.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -13,7 +13,7 @@
 
 TrayPanel::TrayPanel(OverlaySettings& settings, QWidget* parent)
     : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint)
-    , m_content(new MenuBarContentView(settings)) {
+    , m_content(new TrayPanelContent(settings)) {
     // A click outside only closes the panel: replayed onto the tray icon it
     // would open the panel again at once.
     setAttribute(Qt::WA_NoMouseReplay);

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class MenuBarContentView;
+class TrayPanelContent;
 class OverlaySettings;
 
 // The frameless popup that opens from the tray icon with the panel's controls.
@@ -16,7 +16,7 @@ public:
 
     explicit TrayPanel(OverlaySettings& settings, QWidget* parent = nullptr);
 
-    MenuBarContentView* content() const { return m_content; }
+    TrayPanelContent* content() const { return m_content; }
 
     // Shows the panel next to the tray icon, or next to the mouse pointer when
     // the tray reports no geometry, entirely on that screen's available area.
@@ -33,5 +33,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    MenuBarContentView* m_content;
+    TrayPanelContent* m_content;
 };

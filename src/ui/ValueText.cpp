@@ -1,4 +1,4 @@
-#include "ValueText.h"
+#include "ui/ValueText.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "WheelNeedsFocus.h"
+#include "ui/WheelNeedsFocus.h"
 
 #include <QEvent>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "LaunchAtLogin.h"
-#include "AutostartEntry.h"
-#include "LaunchAtLoginAction.h"
+#include "app/LaunchAtLogin.h"
+#include "app/AutostartEntry.h"
+#include "app/LaunchAtLoginAction.h"
 
 #include <QCoreApplication>
 #include <QDir>

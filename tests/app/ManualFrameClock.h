@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FrameClock.h"
+#include "app/FrameClock.h"
 
 // A clock that shows whatever time the test sets.
 class ManualFrameClock : public FrameClock {

@@ -1,4 +1,4 @@
-#include "NativeWindowSetup.h"
+#include "app/NativeWindowSetup.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>

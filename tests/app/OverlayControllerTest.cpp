@@ -1,8 +1,8 @@
-#include "OverlayController.h"
-#include "InMemoryPreferenceStore.h"
+#include "app/OverlayController.h"
 #include "ManualFrameClock.h"
-#include "OverlaySettings.h"
-#include "TrayPanel.h"
+#include "settings/InMemoryPreferenceStore.h"
+#include "settings/OverlaySettings.h"
+#include "ui/TrayPanel.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -116,7 +116,7 @@ TEST(OverlayController, NoScreenMeansShownWithNoPanels) {
 
 TEST(OverlayController, ScreenChangesRebuildOnlyWhileTheOverlayIsOn) {
     Fixture f;
-    f.controller.screenParametersDidChange();
+    f.controller.screensChanged();
     EXPECT_FALSE(f.controller.pendingVisibility().has_value());
     runQueue();
     EXPECT_EQ(f.screenReads, 0);
@@ -124,8 +124,8 @@ TEST(OverlayController, ScreenChangesRebuildOnlyWhileTheOverlayIsOn) {
     f.settings.setIsEnabled(true);
     runQueue();
     f.screens.removeLast();
-    f.controller.screenParametersDidChange();
-    f.controller.screenParametersDidChange();
+    f.controller.screensChanged();
+    f.controller.screensChanged();
     runQueue();
     EXPECT_EQ(f.screenReads, 2);
     EXPECT_EQ(f.controller.windows().size(), 1u);
@@ -166,7 +166,7 @@ TEST(OverlayController, ShowingTheOverlayLeavesTheOpenControlPanelOpen) {
     runQueue();
     ASSERT_EQ(f.controller.windows().size(), 2u);
     EXPECT_TRUE(panel.isVisible());
-    f.controller.screenParametersDidChange();
+    f.controller.screensChanged();
     runQueue();
     EXPECT_TRUE(panel.isVisible());
     EXPECT_EQ(QApplication::activePopupWidget(), &panel);

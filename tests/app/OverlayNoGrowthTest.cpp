@@ -1,9 +1,9 @@
-#include "InMemoryPreferenceStore.h"
-#include "LiveObjectCensus.h"
 #include "ManualFrameClock.h"
-#include "OverlayController.h"
-#include "OverlaySettings.h"
-#include "OverlayView.h"
+#include "app/OverlayController.h"
+#include "app/OverlayView.h"
+#include "settings/InMemoryPreferenceStore.h"
+#include "settings/OverlaySettings.h"
+#include "support/LiveObjectCensus.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -92,12 +92,12 @@ TEST(OverlayNoGrowth, ScreenStormWhileOnEndsWithOnePanelPerScreen) {
                                                    {},     {right, left}, {left, right}};
     for (int i = 0; i < 200; ++i) {
         o.screens = configurations[i % configurations.size()];
-        o.controller.screenParametersDidChange();
+        o.controller.screensChanged();
         if (i % 3 != 2)
             settle();
     }
     o.screens = {left, right};
-    o.controller.screenParametersDidChange();
+    o.controller.screensChanged();
     settle();
 
     ASSERT_EQ(o.controller.windows().size(), 2u);

@@ -1,9 +1,9 @@
-#include "OverlayView.h"
-#include "InMemoryPreferenceStore.h"
+#include "app/OverlayView.h"
 #include "ManualFrameClock.h"
-#include "OverlayFrame.h"
-#include "OverlaySettings.h"
-#include "QPainterDrawingContext.h"
+#include "render/drawing/QPainterDrawingContext.h"
+#include "render/layers/OverlayFrame.h"
+#include "settings/InMemoryPreferenceStore.h"
+#include "settings/OverlaySettings.h"
 
 #include <QCoreApplication>
 #include <QPainter>

@@ -1,5 +1,5 @@
-#include "SingleInstance.h"
-#include "InstanceLocation.h"
+#include "app/SingleInstance.h"
+#include "app/InstanceLocation.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
-#include "TrayIcon.h"
-#include "TrayPanel.h"
+#include "app/TrayIcon.h"
+#include "ui/TrayPanel.h"
 
 #include <gtest/gtest.h>
 

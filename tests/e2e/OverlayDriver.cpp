@@ -8,11 +8,11 @@
 //                 saying the overlay needs a compositor
 //   quit          end the program
 // Each command is answered once it has been carried out.
-#include "Application.h"
-#include "FilterSettingsView.h"
-#include "NativeOverlay.h"
-#include "OverlayController.h"
-#include "OverlaySettings.h"
+#include "app/Application.h"
+#include "app/NativeOverlay.h"
+#include "app/OverlayController.h"
+#include "settings/OverlaySettings.h"
+#include "ui/SettingsList.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -62,7 +62,7 @@ void handle(const std::string& command, OverlaySettings& settings) {
     } else if (command == "note") {
         int shown = 0, views = 0;
         for (QWidget* widget : QApplication::allWidgets())
-            if (auto* view = qobject_cast<FilterSettingsView*>(widget)) {
+            if (auto* view = qobject_cast<SettingsList*>(widget)) {
                 ++views;
                 shown += view->compositorNote()->isHidden() ? 0 : 1;
             }

@@ -1,5 +1,5 @@
-#include "OverlaySettings.h"
-#include "QSettingsPreferenceStore.h"
+#include "settings/OverlaySettings.h"
+#include "settings/QSettingsPreferenceStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>

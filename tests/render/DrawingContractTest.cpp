@@ -1,7 +1,7 @@
-#include "DrawingColor.h"
-#include "GaussianBlur.h"
-#include "QPainterDrawingContext.h"
 #include "RenderTestSupport.h"
+#include "render/drawing/DrawingColor.h"
+#include "render/drawing/GaussianBlur.h"
+#include "render/drawing/QPainterDrawingContext.h"
 
 #include <QPainter>
 #include <cmath>

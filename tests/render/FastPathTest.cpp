@@ -1,7 +1,7 @@
 // The overlay's fast path against the layer-by-layer reference renderer.
 
-#include "OverlayFrameRenderer.h"
 #include "RenderTestSupport.h"
+#include "render/fast/OverlayFrameRenderer.h"
 
 #include <QPainter>
 #include <cmath>

@@ -1,9 +1,9 @@
 // Which part of the canvas may change between two frames.
 
-#include "HorizontalDrift.h"
-#include "OverlayFrameRenderer.h"
 #include "RenderTestSupport.h"
-#include "RollingBand.h"
+#include "render/fast/OverlayFrameRenderer.h"
+#include "render/layers/HorizontalDrift.h"
+#include "render/layers/RollingBand.h"
 
 #include <QPainter>
 #include <cmath>

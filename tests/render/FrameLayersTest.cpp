@@ -1,11 +1,11 @@
 // What the frame procedure and its geometric layers draw, read back from the
 // recording backend.
 
-#include "OverlayFrame.h"
-#include "PhosphorGlow.h"
-#include "PixelGrid.h"
 #include "RenderTestSupport.h"
-#include "Scanlines.h"
+#include "render/layers/OverlayFrame.h"
+#include "render/layers/PhosphorGlow.h"
+#include "render/layers/PixelGrid.h"
+#include "render/layers/Scanlines.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The reference renderer on the QPainter backend, checked on its pixels.
 
-#include "QPainterDrawingContext.h"
 #include "RenderTestSupport.h"
-#include "Vignette.h"
+#include "render/drawing/QPainterDrawingContext.h"
+#include "render/layers/Vignette.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

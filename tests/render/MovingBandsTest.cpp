@@ -1,6 +1,6 @@
-#include "HorizontalDrift.h"
 #include "RenderTestSupport.h"
-#include "RollingBand.h"
+#include "render/layers/HorizontalDrift.h"
+#include "render/layers/RollingBand.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

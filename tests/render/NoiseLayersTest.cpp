@@ -1,7 +1,7 @@
-#include "DustNoise.h"
-#include "OverlayRandomGenerator.h"
-#include "PixelFlicker.h"
 #include "RenderTestSupport.h"
+#include "render/layers/DustNoise.h"
+#include "render/layers/OverlayRandomGenerator.h"
+#include "render/layers/PixelFlicker.h"
 
 #include <gtest/gtest.h>
 

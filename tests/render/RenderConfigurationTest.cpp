@@ -1,6 +1,6 @@
-#include "FrameTime.h"
-#include "InMemoryPreferenceStore.h"
-#include "OverlayRenderConfiguration.h"
+#include "render/FrameTime.h"
+#include "render/OverlayRenderConfiguration.h"
+#include "settings/InMemoryPreferenceStore.h"
 
 #include <gtest/gtest.h>
 
@@ -43,14 +43,14 @@ TEST(OverlayRenderConfiguration, CopiesEverySettingUnchanged) {
 TEST(FrameTime, CountsSecondsFromTheStartOf2001Utc) {
     using namespace std::chrono;
     const sys_days reference = year{2001} / January / 1;
-    EXPECT_EQ(timeIntervalSinceReferenceDate(reference), 0.0);
-    EXPECT_EQ(timeIntervalSinceReferenceDate(reference + days{1} + milliseconds{250}), 86400.25);
-    EXPECT_EQ(timeIntervalSinceReferenceDate(system_clock::time_point{}), -978307200.0);
+    EXPECT_EQ(secondsSinceReferenceDate(reference), 0.0);
+    EXPECT_EQ(secondsSinceReferenceDate(reference + days{1} + milliseconds{250}), 86400.25);
+    EXPECT_EQ(secondsSinceReferenceDate(system_clock::time_point{}), -978307200.0);
     const sys_days later = year{2026} / March / 1;
-    EXPECT_EQ(timeIntervalSinceReferenceDate(later + microseconds{500}),
+    EXPECT_EQ(secondsSinceReferenceDate(later + microseconds{500}),
               (later - reference).count() * 86400.0 + 0.0005);
 
-    const double before = timeIntervalSinceReferenceDate(system_clock::now());
+    const double before = secondsSinceReferenceDate(system_clock::now());
     const double now = currentFrameTime();
     EXPECT_GE(now, before);
     EXPECT_LT(now - before, 60.0);

@@ -1,7 +1,7 @@
 #include "RenderTestSupport.h"
 
-#include "OverlayFrame.h"
-#include "QPainterDrawingContext.h"
+#include "render/drawing/QPainterDrawingContext.h"
+#include "render/layers/OverlayFrame.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OverlayRenderConfiguration.h"
-#include "RecordingDrawingContext.h"
+#include "render/OverlayRenderConfiguration.h"
+#include "support/RecordingDrawingContext.h"
 
 #include <QImage>
 #include <QSize>

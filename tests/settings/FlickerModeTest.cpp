@@ -1,4 +1,4 @@
-#include "FlickerMode.h"
+#include "settings/FlickerMode.h"
 
 #include <gtest/gtest.h>
 #include <string>

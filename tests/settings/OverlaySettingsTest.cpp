@@ -1,5 +1,5 @@
-#include "OverlaySettings.h"
-#include "InMemoryPreferenceStore.h"
+#include "settings/OverlaySettings.h"
+#include "settings/InMemoryPreferenceStore.h"
 
 #include <QSignalSpy>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "InMemoryPreferenceStore.h"
+#include "settings/InMemoryPreferenceStore.h"
 
-#include "QSettingsPreferenceStore.h"
+#include "settings/QSettingsPreferenceStore.h"
 
 #include <QCoreApplication>
 #include <QFile>

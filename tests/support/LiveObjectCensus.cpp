@@ -1,4 +1,4 @@
-#include "LiveObjectCensus.h"
+#include "support/LiveObjectCensus.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "FrameToolOptions.h"
+#include "tools/FrameToolOptions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
-#include "ContentView.h"
-#include "EdgeFade.h"
-#include "FilterSettingsView.h"
-#include "ListScrollArea.h"
-#include "MenuBarContentView.h"
-#include "SettingSlider.h"
-#include "SteppedSlider.h"
-#include "SwitchToggle.h"
-#include "SymbolButton.h"
-#include "TrayPanel.h"
 #include "UiTestSupport.h"
+#include "ui/EdgeFade.h"
+#include "ui/ListScrollArea.h"
+#include "ui/SettingSlider.h"
+#include "ui/SettingsList.h"
+#include "ui/SettingsWindowContent.h"
+#include "ui/SteppedSlider.h"
+#include "ui/SwitchToggle.h"
+#include "ui/SymbolButton.h"
+#include "ui/TrayPanel.h"
+#include "ui/TrayPanelContent.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -45,15 +45,15 @@ struct OpenPanel {
         panel.showNear(QRect());
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&panel));
     }
-    FilterSettingsView* list() const { return panel.content()->settingsView(); }
+    SettingsList* list() const { return panel.content()->settingsView(); }
     void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 };
 } // namespace
 
 TEST(Panels, KeepTheirFixedSizesWithTheButtonsInsideAndTheListScrollingWithin) {
     OpenPanel open;
-    const MenuBarContentView& view = *open.panel.content();
-    EXPECT_EQ(ContentView(*open.t.settings).size(), QSize(380, 620));
+    const TrayPanelContent& view = *open.panel.content();
+    EXPECT_EQ(SettingsWindowContent(*open.t.settings).size(), QSize(380, 620));
     EXPECT_EQ(view.size(), QSize(340, 590));
     EXPECT_EQ(view.listArea()->size(), QSize(308, 520));
     EXPECT_EQ(view.listArea()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);

@@ -1,4 +1,4 @@
-#include "SteppedSlider.h"
+#include "ui/SteppedSlider.h"
 #include "UiTestSupport.h"
 
 #include <QSignalSpy>

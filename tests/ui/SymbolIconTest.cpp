@@ -1,9 +1,9 @@
-#include "FilterSettingsView.h"
-#include "MenuBarContentView.h"
-#include "SwitchToggle.h"
-#include "SymbolButton.h"
-#include "SymbolLabel.h"
 #include "UiTestSupport.h"
+#include "ui/SettingsList.h"
+#include "ui/SwitchToggle.h"
+#include "ui/SymbolButton.h"
+#include "ui/SymbolLabel.h"
+#include "ui/TrayPanelContent.h"
 
 #include <QApplication>
 #include <QImage>
@@ -47,7 +47,7 @@ void expectDrawnIn(const QPixmap& pixmap, const QColor& colour, const QString& n
 // switch's ("display", "display.slash") and the buttons'.
 TEST(SymbolIcon, EverySymbolIsDrawnAndFollowsThePaletteWhenItChanges) {
     TestSettings t;
-    MenuBarContentView panel(*t.settings);
+    TrayPanelContent panel(*t.settings);
     panel.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
     const QList<SymbolLabel*> labels = panel.findChildren<SymbolLabel*>();

@@ -1,9 +1,9 @@
 // Renders the tray panel and the settings window to PNG for the README:
 //   QT_QPA_PLATFORM=offscreen ui_screenshots <directory> [dark]
 // With "dark" the pictures are taken with a dark palette, named *-dark.png.
-#include "ContentView.h"
-#include "TrayPanel.h"
 #include "UiTestSupport.h"
+#include "ui/SettingsWindowContent.h"
+#include "ui/TrayPanel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
 
     TrayPanel panel(settings);
     panel.showNear(QRect());
-    ContentView window(settings);
+    SettingsWindowContent window(settings);
     window.setWindowTitle(QStringLiteral("Retro Glimmer"));
     window.show();
     QApplication::processEvents();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "InMemoryPreferenceStore.h"
-#include "OverlaySettings.h"
+#include "settings/InMemoryPreferenceStore.h"
+#include "settings/OverlaySettings.h"
 
 #include <QPalette>
 #include <QString>

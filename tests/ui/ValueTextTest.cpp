@@ -1,10 +1,10 @@
-#include "ValueText.h"
-#include "ContentView.h"
-#include "FilterSettingsView.h"
-#include "PanelFonts.h"
-#include "SecondaryLabel.h"
-#include "SteppedSlider.h"
+#include "ui/ValueText.h"
 #include "UiTestSupport.h"
+#include "ui/PanelFonts.h"
+#include "ui/SecondaryLabel.h"
+#include "ui/SettingsList.h"
+#include "ui/SettingsWindowContent.h"
+#include "ui/SteppedSlider.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -62,7 +62,7 @@ TEST(ValueText, ValueTextsAndTaglineAreReadableInALightAndADarkPalette) {
     EXPECT_NEAR(SecondaryLabel::contrast(QColor(0x7c7c7c), QColor(0xefefef)), 3.6, 0.05);
     EXPECT_NEAR(SecondaryLabel::contrast(Qt::green, Qt::black), 15.3, 0.01);
     TestSettings t;
-    ContentView window(*t.settings);
+    SettingsWindowContent window(*t.settings);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const QList<SecondaryLabel*> labels = window.findChildren<SecondaryLabel*>();

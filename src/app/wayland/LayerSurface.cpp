@@ -1,9 +1,9 @@
-#include "LayerSurface.h"
+#include "app/wayland/LayerSurface.h"
 
-#include "FrameClock.h"
-#include "OverlaySettings.h"
+#include "app/FrameClock.h"
+#include "settings/OverlaySettings.h"
 
-#include "LayerShellProtocol.h"
+#include "app/wayland/LayerShellProtocol.h"
 
 #include <cmath>
 #include <fractional-scale-v1-client-protocol.h>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "OverlayFrameRenderer.h"
-#include "OverlayRenderConfiguration.h"
-#include "ShmBuffer.h"
-#include "TickPacer.h"
-#include "WaylandGlobals.h"
+#include "app/TickPacer.h"
+#include "app/wayland/ShmBuffer.h"
+#include "app/wayland/WaylandGlobals.h"
+#include "render/OverlayRenderConfiguration.h"
+#include "render/fast/OverlayFrameRenderer.h"
 
 #include <QObject>
 #include <QSize>

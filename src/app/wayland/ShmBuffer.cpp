@@ -1,4 +1,4 @@
-#include "ShmBuffer.h"
+#include "app/wayland/ShmBuffer.h"
 
 #include <sys/mman.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "WaylandOutput.h"
+#include "app/wayland/WaylandOutput.h"
 
 #include <algorithm>
 #include <wayland-client.h>

@@ -1,9 +1,9 @@
-#include "WaylandOverlay.h"
+#include "app/wayland/WaylandOverlay.h"
 
-#include "LayerSurface.h"
-#include "WaylandOutput.h"
+#include "app/wayland/LayerSurface.h"
+#include "app/wayland/WaylandOutput.h"
 
-#include "LayerShellProtocol.h"
+#include "app/wayland/LayerShellProtocol.h"
 #include <QAbstractEventDispatcher>
 #include <algorithm>
 #include <cstdio>

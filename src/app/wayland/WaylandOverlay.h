@@ -1,7 +1,7 @@
 #pragma once
 
-#include "NativeOverlay.h"
-#include "WaylandGlobals.h"
+#include "app/NativeOverlay.h"
+#include "app/wayland/WaylandGlobals.h"
 
 #include <QObject>
 #include <QSocketNotifier>

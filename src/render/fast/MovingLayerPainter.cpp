@@ -1,0 +1,165 @@
+#include "render/fast/MovingLayerPainter.h"
+
+#include "render/drawing/QPainterDrawingContext.h"
+#include "render/layers/DustNoise.h"
+#include "render/layers/HorizontalDrift.h"
+#include "render/layers/OverlayFrame.h"
+#include "render/layers/PixelFlicker.h"
+#include "render/layers/RollingBand.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+QColor colorAt(const DrawingColor& color, double opacity) {
+    return QPainterDrawingContext::toColor(color.withOpacity(opacity));
+}
+
+QColor whiteOrBlack(bool white, double opacity) {
+    return colorAt(white ? DrawingColor::white() : DrawingColor::black(), opacity);
+}
+
+// A shape's antialiased edge reaches into the pixel next to it.
+bool near(const QRectF& shape, const QRectF& clip) {
+    return shape.left() - 1 < clip.right() && shape.right() + 1 > clip.left() &&
+           shape.top() - 1 < clip.bottom() && shape.bottom() + 1 > clip.top();
+}
+} // namespace
+
+const QBrush& MovingLayerPainter::solidBrush(const QColor& color) {
+    QBrush& brush = m_solid[m_nextSolid];
+    m_nextSolid = 1 - m_nextSolid;
+    brush.setColor(color);
+    return brush;
+}
+
+void MovingLayerPainter::prepare(QSizeF size, const OverlayRenderConfiguration& snapshot,
+                                 double time) {
+    m_driftCount = 0;
+    m_band.reset();
+    if (snapshot.horizontalDrift > 0)
+        prepareDrift(size, snapshot, time);
+    prepareFlicker(size, snapshot, time);
+    prepareDust(size, snapshot, time);
+    if (snapshot.rollingBand > 0)
+        prepareBand(size, snapshot, time);
+}
+
+void MovingLayerPainter::prepareDrift(QSizeF size, const OverlayRenderConfiguration& snapshot,
+                                      double time) {
+    HorizontalDriftBands bands;
+    if (!horizontalDriftBands(size.width(), size.height(), snapshot, time, bands))
+        return;
+    for (const HorizontalDriftBand& band : bands)
+        m_drift[m_driftCount++] = {band.rect.normalized(),
+                                   colorAt(DrawingColor::white(), band.opacity),
+                                   colorAt(DrawingColor::black(), band.opacity * 1.4)};
+}
+
+void MovingLayerPainter::prepareFlicker(QSizeF size, const OverlayRenderConfiguration& snapshot,
+                                        double time) {
+    std::optional<PixelFlickerPattern> pattern;
+    if (snapshot.flickerIntensity > 0)
+        pattern = pixelFlickerPattern(size.width(), size.height(), overlayCellSize(snapshot),
+                                      snapshot, time);
+    if (pattern == m_flickerPattern)
+        return; // the same flashes until the next tick
+    m_flickerPattern = pattern;
+    m_flashes.clear();
+    if (!pattern)
+        return;
+    m_flashes.reserve(maximumFlickerFlashes);
+    pattern->forEachFlash([&](const QRectF& cell, bool white, double opacity) {
+        m_flashes.push_back({cell, whiteOrBlack(white, opacity)});
+    });
+    // Flashes overlap only when they pick the same cell, whose order a stable
+    // sort keeps.
+    std::stable_sort(m_flashes.begin(), m_flashes.end(),
+                     [](const Patch& a, const Patch& b) { return a.rect.top() < b.rect.top(); });
+    m_flashHeight = pattern->cellSize;
+}
+
+void MovingLayerPainter::prepareDust(QSizeF size, const OverlayRenderConfiguration& snapshot,
+                                     double time) {
+    std::optional<DustNoisePattern> pattern;
+    if (snapshot.dustNoise > 0)
+        pattern = dustNoisePattern(size.width(), size.height(), snapshot, time);
+    if (pattern == m_dustPattern)
+        return;
+    m_dustPattern = pattern;
+    m_dots.clear();
+    if (!pattern)
+        return;
+    m_dots.reserve(maximumDustDots);
+    pattern->forEachDot([&](const QRectF& bounds, bool white, double opacity) {
+        m_dots.push_back({bounds, whiteOrBlack(white, opacity)});
+    });
+}
+
+void MovingLayerPainter::prepareBand(QSizeF size, const OverlayRenderConfiguration& snapshot,
+                                     double time) {
+    m_band = rollingBandRect(size.width(), size.height(), snapshot, time);
+    if (!m_band)
+        return;
+    // The gradient depends on the band's height and strength only; its position
+    // moves with the brush transform.
+    if (m_band->height() != m_bandHeight || snapshot.rollingBand != m_bandStrength) {
+        QLinearGradient gradient(QPointF(0, 0), QPointF(0, m_band->height()));
+        gradient.setStops(QPainterDrawingContext::toStops(rollingBandStops(snapshot.rollingBand)));
+        m_bandBrush = QBrush(gradient);
+        m_bandHeight = m_band->height();
+        m_bandStrength = snapshot.rollingBand;
+    }
+    m_bandBrush.setTransform(QTransform::fromTranslate(0, m_band->top()));
+}
+
+std::pair<std::size_t, std::size_t> MovingLayerPainter::flashesNear(const QRectF& clip) const {
+    const auto top = [](const Patch& patch, double y) { return patch.rect.top() < y; };
+    const auto first =
+        std::lower_bound(m_flashes.begin(), m_flashes.end(), clip.top() - m_flashHeight - 1, top);
+    const auto last = std::lower_bound(first, m_flashes.end(), clip.bottom() + 1, top);
+    return {static_cast<std::size_t>(first - m_flashes.begin()),
+            static_cast<std::size_t>(last - m_flashes.begin())};
+}
+
+bool MovingLayerPainter::reaches(const QRectF& clip) const {
+    for (std::size_t i = 0; i < m_driftCount; ++i)
+        if (near(m_drift[i].rect, clip))
+            return true;
+    const auto [first, last] = flashesNear(clip);
+    for (std::size_t i = first; i < last; ++i)
+        if (near(m_flashes[i].rect, clip))
+            return true;
+    for (const Patch& dot : m_dots)
+        if (near(dot.rect, clip))
+            return true;
+    return m_band && near(*m_band, clip);
+}
+
+void MovingLayerPainter::paint(QPainter& painter, const QRectF& clip) {
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setPen(Qt::NoPen);
+    for (std::size_t i = 0; i < m_driftCount; ++i) {
+        const DriftBand& band = m_drift[i];
+        if (!near(band.rect, clip))
+            continue;
+        painter.fillRect(band.rect, band.fill);
+        QPainterDrawingContext::fillRectangleOutline(painter, band.rect, 1,
+                                                     solidBrush(band.outline));
+    }
+    const auto [first, last] = flashesNear(clip);
+    for (std::size_t i = first; i < last; ++i)
+        if (near(m_flashes[i].rect, clip))
+            painter.fillRect(m_flashes[i].rect, m_flashes[i].color);
+    for (const Patch& dot : m_dots) {
+        if (!near(dot.rect, clip))
+            continue;
+        painter.setBrush(solidBrush(dot.color));
+        painter.drawEllipse(dot.rect);
+    }
+    if (m_band && near(*m_band, clip))
+        painter.fillRect(*m_band, m_bandBrush);
+    painter.setBrush(Qt::NoBrush);
+}

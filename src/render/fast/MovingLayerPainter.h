@@ -1,0 +1,70 @@
+#pragma once
+
+#include "render/OverlayRenderConfiguration.h"
+#include "render/layers/DustNoise.h"
+#include "render/layers/PixelFlicker.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QRectF>
+#include <QSizeF>
+#include <array>
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+// Draws the four time-driven layers (drift, flicker, dust, rolling band) with
+// the painter calls the layer-by-layer renderer ends in, so the pixels match.
+// A frame's shapes are worked out once (prepare) and then drawn strip by strip
+// (paint), each strip drawing only the shapes that reach into it. Keeps its
+// lists and brushes between frames, so a warm frame allocates nothing.
+class MovingLayerPainter {
+public:
+    void prepare(QSizeF size, const OverlayRenderConfiguration& snapshot, double time);
+
+    // Draws the prepared shapes that reach into clip (points); the painter is
+    // already clipped to it.
+    void paint(QPainter& painter, const QRectF& clip);
+
+    // True when some prepared shape reaches into clip.
+    bool reaches(const QRectF& clip) const;
+
+private:
+    struct Patch {
+        QRectF rect;
+        QColor color;
+    };
+    struct DriftBand {
+        QRectF rect;
+        QColor fill;
+        QColor outline;
+    };
+
+    void prepareDrift(QSizeF size, const OverlayRenderConfiguration& snapshot, double time);
+    void prepareFlicker(QSizeF size, const OverlayRenderConfiguration& snapshot, double time);
+    void prepareDust(QSizeF size, const OverlayRenderConfiguration& snapshot, double time);
+    void prepareBand(QSizeF size, const OverlayRenderConfiguration& snapshot, double time);
+    // The flashes whose cell may reach into clip, as an index range.
+    std::pair<std::size_t, std::size_t> flashesNear(const QRectF& clip) const;
+
+    // A solid brush of the given colour without allocating: the painter still
+    // holds the brush it drew with last, so recolouring that one would copy it;
+    // two brushes taken in turn are each unshared when recoloured.
+    const QBrush& solidBrush(const QColor& color);
+
+    std::array<DriftBand, 5> m_drift;
+    std::size_t m_driftCount = 0;
+    std::optional<PixelFlickerPattern> m_flickerPattern;
+    std::optional<DustNoisePattern> m_dustPattern;
+    std::vector<Patch> m_flashes; // in drawing order within a cell, sorted by top
+    double m_flashHeight = 0;
+    std::vector<Patch> m_dots; // in drawing order
+    std::optional<QRectF> m_band;
+
+    QBrush m_solid[2] = {QBrush(Qt::black), QBrush(Qt::black)};
+    int m_nextSolid = 0;
+    QBrush m_bandBrush;
+    double m_bandHeight = -1;
+    double m_bandStrength = -1;
+};

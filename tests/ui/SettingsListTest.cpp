@@ -1,0 +1,162 @@
+#include "ui/SettingsList.h"
+#include "UiTestSupport.h"
+#include "ui/SettingSlider.h"
+#include "ui/SettingsWindowContent.h"
+#include "ui/SteppedSlider.h"
+#include "ui/SwitchToggle.h"
+#include "ui/SymbolButton.h"
+#include "ui/TrayPanelContent.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+using Number = OverlaySettings::Number;
+
+struct Row {
+    Number number;
+    const char* title;
+    const char* symbol;
+    const char* defaultText;
+    int defaultPosition; // a hundred positions per step
+};
+
+const Row kRows[] = {
+    {Number::gridSize, "Pixel size", "square.grid.3x3", "4 px", 200},
+    {Number::gridOpacity, "Grid", "grid", "30 %", 3000},
+    {Number::scanlineOpacity, "Scanlines", "line.3.horizontal", "0 %", 0},
+    {Number::tintHue, "Tint color", "paintpalette", "118°", 3300},
+    {Number::tintOpacity, "Tint strength", "circle.lefthalf.filled", "0 %", 0},
+    {Number::flickerIntensity, "Pixel flicker", "sparkles.tv", "0 %", 0},
+    {Number::phosphorGlow, "Phosphor glow", "light.max", "0 %", 0},
+    {Number::horizontalDrift, "Horizontal drift", "arrow.left.and.right", "0 %", 0},
+    {Number::horizontalDriftSpeed, "Drift speed", "speedometer", "50 %", 5000},
+    {Number::rollingBand, "Rolling band", "rectangle.compress.vertical", "0 %", 0},
+    {Number::rollingBandSpeed, "Band speed", "speedometer", "50 %", 5000},
+    {Number::dustNoise, "Signal dust", "circle.grid.cross", "0 %", 0},
+};
+
+void expectShowsDefaults(const SettingsList& view) {
+    EXPECT_FALSE(view.enableSwitch()->isChecked());
+    EXPECT_EQ(view.enableSwitch()->text() + " " + view.enableSwitch()->symbol(),
+              "Overlay disabled display.slash");
+    for (const Row& row : kRows) {
+        EXPECT_EQ(view.row(row.number)->formattedValue(), row.defaultText) << row.title;
+        EXPECT_EQ(view.row(row.number)->slider()->sliderPosition(), row.defaultPosition);
+    }
+    EXPECT_EQ(view.flickerPicker()->currentText(), "Soft");
+}
+} // namespace
+
+TEST(SettingsList, EntriesInOrderAndTheHeaderOnlyInTheSettingsWindow) {
+    TestSettings t;
+    SettingsWindowContent window(*t.settings);
+    TrayPanelContent panel(*t.settings);
+    EXPECT_EQ(panel.settingsView()->header(), nullptr);
+    const QList<QWidget*> withHeader = window.settingsView()->entries();
+    ASSERT_EQ(withHeader.size(), 17);
+    ASSERT_EQ(withHeader.first(), window.settingsView()->header());
+    const QList<QLabel*> texts = withHeader.first()->findChildren<QLabel*>();
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_EQ(texts[0]->text() + texts[1]->text(),
+              "Retro GlimmerCRT overlay for videos, browsers, and local players.");
+
+    const SettingsList* list = panel.settingsView();
+    const QList<QWidget*> entries = list->entries();
+    ASSERT_EQ(entries.size(), 16);
+    EXPECT_EQ(entries[0], list->enableSwitch());
+    // The line under the switch shows only while a compositor is needed.
+    EXPECT_EQ(entries[1], list->compositorNote());
+    EXPECT_TRUE(list->compositorNote()->isHidden());
+    EXPECT_STREQ(entries[7]->metaObject()->className(), "Divider");
+    EXPECT_TRUE(entries[8]->isAncestorOf(list->flickerPicker()));
+    int next = 0;
+    for (QWidget* entry : entries)
+        if (auto* row = qobject_cast<SettingSlider*>(entry)) {
+            const Row& want = kRows[next++];
+            EXPECT_EQ(row, list->row(want.number));
+            EXPECT_EQ(row->title() + " " + row->systemImage(),
+                      QString(want.title) + " " + want.symbol);
+        }
+    EXPECT_EQ(next, 12);
+}
+
+// Changes from elsewhere show at once and are never written back; each thing the
+// user does is written once.
+TEST(SettingsList, ControlsFollowTheSettingsAndWriteOnlyWhatTheUserDoes) {
+    TestSettings t;
+    SettingsList view(*t.settings, false);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const auto writes = [&] {
+        return t.writes("gridSize") + t.writes("gridOpacity") + t.writes("isEnabled") +
+               t.writes("flickerMode");
+    };
+    const int before = writes();
+    t.settings->setGridSize(4.7);
+    t.settings->setGridOpacity(0.57);
+    t.settings->setIsEnabled(true);
+    t.settings->setFlickerMode(FlickerMode::pulse);
+    EXPECT_EQ(writes(), before + 4);
+    const SettingSlider* pixel = view.row(Number::gridSize);
+    EXPECT_EQ(pixel->formattedValue(), "4 px");
+    EXPECT_EQ(pixel->slider()->sliderPosition(), 270); // between the steps 4 and 5
+    EXPECT_EQ(view.row(Number::gridOpacity)->formattedValue(), "57 %");
+    SwitchToggle* toggle = view.enableSwitch();
+    EXPECT_EQ(toggle->text() + " " + toggle->symbol(), "Overlay enabled display");
+    QComboBox* picker = view.flickerPicker();
+    EXPECT_EQ(picker->currentText(), "Pulse");
+
+    QTest::mouseClick(toggle, Qt::LeftButton, {}, toggle->trackRect().center());
+    EXPECT_FALSE(t.settings->isEnabled());
+    EXPECT_EQ(toggle->text() + " " + toggle->symbol(), "Overlay disabled display.slash");
+    // "Jitter" is the entry below "Pulse" in the picker's list.
+    picker->showPopup();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(picker->view()->window()));
+    QTest::keyClick(picker->view(), Qt::Key_Down);
+    QTest::keyClick(picker->view(), Qt::Key_Return);
+    EXPECT_EQ(t.settings->flickerMode(), FlickerMode::jitter);
+    EXPECT_EQ(picker->currentText(), "Jitter");
+
+    // Assistive technology reads the row's title and value text; a value it sets
+    // is a user edit, snapped to a step.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(pixel->slider());
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->text(QAccessible::Name) + " " + accessible->text(QAccessible::Value),
+              "Pixel size 4 px");
+    ASSERT_NE(accessible->valueInterface(), nullptr);
+    EXPECT_EQ(accessible->valueInterface()->currentValue().toDouble(), 4.7);
+    accessible->valueInterface()->setCurrentValue(10.4);
+    EXPECT_EQ(t.settings->gridSize(), 10.0);
+    EXPECT_EQ(writes(), before + 7);
+}
+
+// Each row also writes exactly its bounds and steps: 2...48 by 1 or 0...1 by 0.01.
+TEST(SettingsList, ResetWithTheOverlayOnSwitchesItOffAndRestoresEveryControl) {
+    TestSettings t;
+    TrayPanelContent panel(*t.settings);
+    SettingsList* list = panel.settingsView();
+    expectShowsDefaults(*list);
+    std::vector<bool> requests;
+    t.settings->setVisibilityRequestHandler([&](bool v) { requests.push_back(v); });
+    t.settings->setIsEnabled(true);
+    t.settings->setFlickerMode(FlickerMode::jitter);
+    for (const Row& row : kRows) {
+        const bool pixels = row.number == Number::gridSize;
+        SteppedSlider* slider = list->row(row.number)->slider();
+        slider->triggerAction(QAbstractSlider::SliderToMinimum);
+        slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        EXPECT_EQ(t.settings->number(row.number), pixels ? 3.0 : 0.01) << row.title;
+        slider->triggerAction(QAbstractSlider::SliderToMaximum);
+        EXPECT_EQ(t.settings->number(row.number), pixels ? 48.0 : 1.0) << row.title;
+    }
+    ASSERT_EQ(list->row(Number::gridSize)->formattedValue(), "48 px");
+
+    QTest::mouseClick(panel.resetButton(), Qt::LeftButton);
+    EXPECT_EQ(requests, (std::vector<bool>{true, false}));
+    expectShowsDefaults(*list);
+}

@@ -97,24 +97,12 @@ void OverlaySettings::load() {
         loadNumber(i);
 }
 
-OverlaySettings& OverlaySettings::shared() {
-    // Thread-safe once-only initialisation; destroyed at exit so the store gets synced.
-    static OverlaySettings instance(std::make_unique<QSettingsPreferenceStore>());
-    return instance;
-}
-
-void OverlaySettings::setVisibilityRequestHandler(VisibilityRequest handler) {
-    m_visibilityRequest = std::move(handler);
-}
-
 void OverlaySettings::setIsEnabled(bool value) {
     const bool changed = value != m_isEnabled;
     m_isEnabled = value;
     m_store->setBool(value, key(kIsEnabled));
     if (changed)
         emit isEnabledChanged();
-    if (m_visibilityRequest)
-        m_visibilityRequest(m_isEnabled);
 }
 
 void OverlaySettings::setNumber(Number n, double value) {

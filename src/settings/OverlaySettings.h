@@ -61,16 +61,9 @@ public:
     static const NumberDefinition& definition(Number number);
     static QString key(const char* propertyName);
 
-    // Called after every assignment to isEnabled, once persisted, with the value held.
-    using VisibilityRequest = std::function<void(bool)>;
-
     explicit OverlaySettings(std::unique_ptr<PreferenceStore> store, QObject* parent = nullptr);
     ~OverlaySettings() override;
 
-    // The process-wide instance over the user's store, created on first use.
-    static OverlaySettings& shared();
-
-    void setVisibilityRequestHandler(VisibilityRequest handler);
     PreferenceStore& store() { return *m_store; }
 
     bool isEnabled() const { return m_isEnabled; }
@@ -133,7 +126,6 @@ private:
     void notifyNumberChanged(Number n);
 
     std::unique_ptr<PreferenceStore> m_store;
-    VisibilityRequest m_visibilityRequest;
     bool m_isEnabled = false;
     std::array<double, numberCount> m_numbers{};
     FlickerMode m_flickerMode = FlickerMode::soft;

@@ -6,6 +6,7 @@
 #include "settings/OverlaySettings.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -87,6 +88,20 @@ TEST(OverlayView, MovingLayerKeepsTheClockRunningAndRepaintsOnlyOnNewTicks) {
     f.settings.setFlickerIntensity(0.0);
     QTest::qWait(80);
     EXPECT_FALSE(f.view.isClockRunning());
+}
+
+TEST(OverlayView, MovingLayerTicksAtMostThirtyTimesASecond) {
+    Fixture f;
+    f.settings.setFlickerIntensity(1.0);
+    f.showAndSettle();
+    const int before = f.clock.reads;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QTest::qWait(500);
+    // n ticks at least 1/30 s apart span at least (n - 1) / 30 s.
+    const int ticks = f.clock.reads - before;
+    EXPECT_GE(ticks, 2);
+    EXPECT_LE(ticks, elapsed.elapsed() * 30 / 1000 + 1);
 }
 
 TEST(OverlayView, DrawsWhatTheReferenceRendererDraws) {

@@ -2,7 +2,6 @@
 #include "app/InstanceLocation.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
@@ -51,18 +50,6 @@ TEST(SingleInstance, ARunningCopyThatDoesNotAnswerIsReportedWithinTheTimeout) {
     SingleInstance second(dir.path());
     EXPECT_EQ(second.claim(), Claim::unanswered);
     EXPECT_LT(waited.elapsed(), SingleInstance::answerTimeoutMs + 1000);
-}
-
-TEST(SingleInstance, ACopyRunningForDaysStillHoldsItsLock) {
-    QTemporaryDir dir;
-    SingleInstance first(dir.path());
-    ASSERT_EQ(first.claim(), Claim::claimed);
-    QFile lock(dir.filePath(InstanceLocation::name() + ".lock"));
-    ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addDays(-3),
-                                 QFileDevice::FileModificationTime));
-    lock.close();
-    EXPECT_EQ(laterStart(dir.path()), Claim::handedOver);
 }
 
 TEST(SingleInstance, LockLeftByACrashedRunDoesNotBlockTheNextStart) {

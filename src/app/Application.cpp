@@ -9,11 +9,11 @@
 #include "app/TrayIcon.h"
 #include "app/UnixSignalQuit.h"
 #include "settings/OverlaySettings.h"
+#include "settings/QSettingsPreferenceStore.h"
 
 #include <QApplication>
 
-int Application::run(int argc, char** argv,
-                     const std::function<void(OverlaySettings&)>& afterLaunch) {
+int Application::run(int argc, char** argv, const AfterLaunch& afterLaunch) {
     // First of all: a signal at any later moment ends the program in order.
     UnixSignalQuit signalQuit;
     // Chosen once: the session's own overlay where it offers one, else panels.
@@ -39,10 +39,10 @@ int Application::run(int argc, char** argv,
 
     PanelWindowSetup::prepareApplication();
 
-    OverlaySettings& settings = OverlaySettings::shared();
-    OverlayController& controller = OverlayController::shared();
-    settings.setVisibilityRequestHandler(
-        [&controller](bool visible) { controller.setVisible(visible); });
+    // Both go before the application object does: the panels are widgets, and
+    // the settings write what is still pending as they go.
+    OverlaySettings settings(std::make_unique<QSettingsPreferenceStore>());
+    OverlayController controller(settings, FrameClock::system());
     controller.registerForScreenChanges();
     if (native) {
         native->start(settings, FrameClock::system());
@@ -55,14 +55,8 @@ int Application::run(int argc, char** argv,
     PanelWindowSetup::watchBlending(&tray,
                                     [&tray](bool blends) { tray.setNeedsCompositor(!blends); });
 
-    // Panels are widgets: they must go before the application object does.
-    // Every change was written when made; make sure it is on disk too.
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &controller, [&] {
-        controller.closePanels();
-        settings.store().sync();
-    });
     if (afterLaunch)
-        afterLaunch(settings);
+        afterLaunch(settings, controller);
     const int status = app.exec();
     controller.useNativeOverlay(nullptr);
     native.reset();

@@ -1,6 +1,5 @@
 #include "app/OverlayController.h"
 
-#include "app/FrameClock.h"
 #include "app/NativeOverlay.h"
 #include "app/NativeWindowSetup.h"
 #include "app/OverlayView.h"
@@ -17,18 +16,12 @@ OverlayController::OverlayController(OverlaySettings& settings, FrameClock& cloc
     , m_screens(std::move(screens)) {
     if (!m_screens)
         m_screens = [] { return QGuiApplication::screens(); };
+    connect(&settings, &OverlaySettings::isEnabledChanged, this,
+            [this] { setVisible(m_settings.isEnabled()); });
 }
 
 OverlayController::~OverlayController() {
     closePanels();
-}
-
-OverlayController& OverlayController::shared() {
-    // Lives until the process ends; the event loop's queued calls to it are
-    // dropped with it should it ever go.
-    static OverlayController* controller =
-        new OverlayController(OverlaySettings::shared(), FrameClock::system());
-    return *controller;
 }
 
 void OverlayController::setVisible(bool visible) {
@@ -56,12 +49,9 @@ void OverlayController::showPanels() {
         return;
     }
     for (QScreen* screen : m_screens()) {
+        // A screen listed twice keeps the later panel; the earlier one goes with
+        // the replaced pointer.
         std::unique_ptr<QWidget>& slot = m_windows[screen];
-        if (slot) {
-            if (NativeWindowSetup::runs())
-                PanelWindowSetup::forgetPanel(*slot);
-            slot->close();
-        }
         slot = makePanel(screen);
         slot->show();
         if (NativeWindowSetup::runs())

@@ -14,9 +14,10 @@ class OverlaySettings;
 class QScreen;
 
 // Keeps one overlay panel per screen while the overlay is on, none while it is
-// off. Requests are parked and carried out on a later turn of the event loop, so
-// any number of requests in one turn cost one rebuild or one close. Showing
-// always closes every panel and builds fresh ones for the screens of the moment.
+// off, following the settings' switch. Requests are parked and carried out on
+// a later turn of the event loop, so any number of requests in one turn cost
+// one rebuild or one close. Showing always closes every panel and builds fresh
+// ones for the screens of the moment.
 class OverlayController : public QObject {
     Q_OBJECT
 
@@ -26,9 +27,6 @@ public:
 
     OverlayController(OverlaySettings& settings, FrameClock& clock, ScreenList screens = {});
     ~OverlayController() override;
-
-    // The single controller, over the shared settings and the wall clock.
-    static OverlayController& shared();
 
     void setVisible(bool visible);
     // Connects the application's screen notifications to screensChanged.

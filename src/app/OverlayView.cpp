@@ -15,7 +15,6 @@ OverlayView::OverlayView(OverlaySettings& settings, FrameClock& clock, QWidget* 
     , m_clock(clock)
     , m_pacer([this] { tick(); }) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
     // A change of any effect setting shows by the next tick; a still view

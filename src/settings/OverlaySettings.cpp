@@ -1,6 +1,5 @@
 #include "settings/OverlaySettings.h"
 
-#include "settings/QSettingsPreferenceStore.h"
 #include "settings/SettingsTable.h"
 
 namespace {
@@ -41,24 +40,12 @@ OverlaySettings::~OverlaySettings() {
     m_store->sync();
 }
 
-OverlaySettings& OverlaySettings::shared() {
-    // Thread-safe once-only initialisation; destroyed at exit so the store gets synced.
-    static OverlaySettings instance(std::make_unique<QSettingsPreferenceStore>());
-    return instance;
-}
-
-void OverlaySettings::setVisibilityRequestHandler(VisibilityRequest handler) {
-    m_visibilityRequest = std::move(handler);
-}
-
 void OverlaySettings::setIsEnabled(bool value) {
     const bool changed = value != m_isEnabled;
     m_isEnabled = value;
     m_store->setBool(isEnabledKey(), value);
     if (changed)
         emit isEnabledChanged();
-    if (m_visibilityRequest)
-        m_visibilityRequest(m_isEnabled);
 }
 
 void OverlaySettings::setValue(Setting setting, double value) {

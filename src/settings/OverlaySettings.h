@@ -4,7 +4,6 @@
 #include "settings/SettingValues.h"
 
 #include <QObject>
-#include <functional>
 #include <memory>
 
 // The one live object holding every overlay setting. Loads the effect settings
@@ -15,16 +14,9 @@ class OverlaySettings : public QObject {
     Q_OBJECT
 
 public:
-    // Called after every assignment to isEnabled, once persisted, with the value held.
-    using VisibilityRequest = std::function<void(bool)>;
-
     explicit OverlaySettings(std::unique_ptr<PreferenceStore> store, QObject* parent = nullptr);
     ~OverlaySettings() override;
 
-    // The process-wide instance over the user's store, created on first use.
-    static OverlaySettings& shared();
-
-    void setVisibilityRequestHandler(VisibilityRequest handler);
     PreferenceStore& store() { return *m_store; }
 
     bool isEnabled() const { return m_isEnabled; }
@@ -49,7 +41,6 @@ signals:
 
 private:
     std::unique_ptr<PreferenceStore> m_store;
-    VisibilityRequest m_visibilityRequest;
     bool m_isEnabled = false;
     SettingValues m_values;
 };

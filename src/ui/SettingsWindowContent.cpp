@@ -3,12 +3,10 @@
 #include "ui/ListScrollArea.h"
 #include "ui/SettingsList.h"
 
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 SettingsWindowContent::SettingsWindowContent(OverlaySettings& settings, QWidget* parent)
     : QWidget(parent)
-    , m_scrollArea(new ListScrollArea)
     , m_list(new SettingsList(settings, true)) {
     setFixedSize(fixedFrame);
 
@@ -16,14 +14,15 @@ SettingsWindowContent::SettingsWindowContent(OverlaySettings& settings, QWidget*
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(20, 20, 20, 20);
     contentLayout->addWidget(m_list);
-    m_scrollArea->setWidget(content);
-    m_scrollArea->setWidgetResizable(true);
-    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    auto* scrollArea = new ListScrollArea;
+    scrollArea->setWidget(content);
+    scrollArea->setWidgetResizable(true);
+    scrollArea->setFrameShape(QFrame::NoFrame);
     // The list adapts to the width; only the vertical indicator is ever useful.
-    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scrollArea->setFocusPolicy(Qt::NoFocus);
+    scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollArea->setFocusPolicy(Qt::NoFocus);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_scrollArea);
+    layout->addWidget(scrollArea);
 }

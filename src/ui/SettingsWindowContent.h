@@ -4,7 +4,6 @@
 
 class SettingsList;
 class OverlaySettings;
-class QScrollArea;
 
 // The settings window's content: the settings list with its header, padded,
 // in a fixed-size scroll area.
@@ -16,10 +15,8 @@ public:
 
     explicit SettingsWindowContent(OverlaySettings& settings, QWidget* parent = nullptr);
 
-    QScrollArea* scrollArea() const { return m_scrollArea; }
     SettingsList* settingsView() const { return m_list; }
 
 private:
-    QScrollArea* m_scrollArea;
     SettingsList* m_list;
 };

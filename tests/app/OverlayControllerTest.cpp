@@ -26,10 +26,6 @@ struct Fixture {
                                      ++screenReads;
                                      return screens;
                                  }};
-
-    Fixture() {
-        settings.setVisibilityRequestHandler([this](bool v) { controller.setVisible(v); });
-    }
 };
 
 void runQueue() {
@@ -72,14 +68,17 @@ TEST(OverlayController, RequestsInOneTurnCollapseToTheLastValue) {
     EXPECT_FALSE(f.controller.pendingVisibility().has_value());
 }
 
-TEST(OverlayController, SwitchingOnWhileOnRebuildsEveryPanel) {
+TEST(OverlayController, FollowsTheSwitchAndRebuildsEveryPanelWhenAskedWhileShown) {
     Fixture f;
     f.settings.setIsEnabled(true);
     runQueue();
     std::vector<QPointer<QWidget>> old;
     for (const auto& [screen, panel] : f.controller.windows())
         old.emplace_back(panel.get());
+    // Assigning the value the switch holds is no change: nothing is asked.
     f.settings.setIsEnabled(true);
+    EXPECT_FALSE(f.controller.pendingVisibility().has_value());
+    f.controller.setVisible(true);
     runQueue();
     EXPECT_EQ(f.controller.windows().size(), 2u);
     for (const QPointer<QWidget>& panel : old)

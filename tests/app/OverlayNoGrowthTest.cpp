@@ -25,7 +25,6 @@ struct Overlay {
     OverlayController controller{settings, clock, [this] { return screens; }};
 
     Overlay() {
-        settings.setVisibilityRequestHandler([this](bool v) { controller.setVisible(v); });
         // Cheap frames that keep each panel's clock running.
         settings.setValue(Setting::gridOpacity, 0.0);
         settings.setValue(Setting::rollingBand, 0.5);

@@ -6,6 +6,7 @@
 #include "settings/OverlaySettings.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -87,6 +88,24 @@ TEST(OverlayView, MovingLayerKeepsTheClockRunningAndRepaintsOnlyOnNewTicks) {
     f.settings.setValue(Setting::flickerIntensity, 0.0);
     QTest::qWait(80);
     EXPECT_FALSE(f.view.isClockRunning());
+}
+
+TEST(OverlayView, MovingLayerDuringADragTicksAtMostThirtyTimesASecond) {
+    Fixture f;
+    f.settings.setValue(Setting::flickerIntensity, 1.0);
+    f.showAndSettle();
+    const int before = f.clock.reads;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    // A slider dragged with a change every 5 ms asks for a tick each time.
+    for (int i = 0; elapsed.elapsed() < 500; ++i) {
+        f.settings.setValue(Setting::gridOpacity, i % 2 ? 0.4 : 0.6);
+        QTest::qWait(5);
+    }
+    // n ticks at least 1/30 s apart span at least (n - 1) / 30 s.
+    const int ticks = f.clock.reads - before;
+    EXPECT_GE(ticks, 2);
+    EXPECT_LE(ticks, elapsed.elapsed() * 30 / 1000 + 1) << elapsed.elapsed() << " ms";
 }
 
 TEST(OverlayView, DrawsWhatTheReferenceRendererDraws) {

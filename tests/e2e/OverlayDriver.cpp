@@ -29,12 +29,13 @@ void answer(const std::string& line) {
     std::cout << line << std::endl;
 }
 
-void handle(const std::string& command, OverlaySettings& settings) {
+void handle(const std::string& command, OverlaySettings& settings,
+            const OverlayController& controller) {
     if (command == "on" || command == "off") {
         settings.setIsEnabled(command == "on");
         answer("ok " + command);
-    } else if (command == "panels" && OverlayController::shared().nativeOverlay()) {
-        const auto surfaces = OverlayController::shared().nativeOverlay()->surfaces();
+    } else if (command == "panels" && controller.nativeOverlay()) {
+        const auto surfaces = controller.nativeOverlay()->surfaces();
         answer("panels " + std::to_string(surfaces.size()));
         for (const auto& surface : surfaces)
             answer("surface " + surface.output.toStdString() + " " +
@@ -42,7 +43,7 @@ void handle(const std::string& command, OverlaySettings& settings) {
                    std::to_string(surface.size.height()) + " " +
                    QString::number(surface.scale).toStdString());
     } else if (command == "panels") {
-        const auto& windows = OverlayController::shared().windows();
+        const auto& windows = controller.windows();
         answer("panels " + std::to_string(windows.size()));
         for (const auto& [screen, panel] : windows) {
             const QRect g = panel->geometry();
@@ -75,19 +76,21 @@ void handle(const std::string& command, OverlaySettings& settings) {
         answer("unknown " + command);
     }
 }
+
+void listenOnStdin(OverlaySettings& settings, OverlayController& controller) {
+    auto* notifier = new QSocketNotifier(0, QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, [&settings, &controller, notifier] {
+        std::string line;
+        if (!std::getline(std::cin, line)) {
+            notifier->setEnabled(false);
+            return;
+        }
+        handle(line, settings, controller);
+    });
+    answer("ready");
+}
 } // namespace
 
 int main(int argc, char** argv) {
-    return Application::run(argc, argv, [](OverlaySettings& settings) {
-        auto* notifier = new QSocketNotifier(0, QSocketNotifier::Read, qApp);
-        QObject::connect(notifier, &QSocketNotifier::activated, [&settings, notifier] {
-            std::string line;
-            if (!std::getline(std::cin, line)) {
-                notifier->setEnabled(false);
-                return;
-            }
-            handle(line, settings);
-        });
-        answer("ready");
-    });
+    return Application::run(argc, argv, listenOnStdin);
 }

@@ -14,11 +14,10 @@ namespace {
 using Emissions = QMap<QByteArray, qsizetype>;
 
 // Settings over an in-memory store pre-filled with the given values, recording
-// the visibility requests and every signal.
+// every signal.
 struct Fixture {
     InMemoryPreferenceStore* store = nullptr;
     std::unique_ptr<OverlaySettings> settings;
-    std::vector<bool> requests;
     std::vector<std::unique_ptr<QSignalSpy>> spies;
 
     explicit Fixture(const QVariantMap& stored = {}) {
@@ -27,11 +26,6 @@ struct Fixture {
         for (auto it = stored.cbegin(); it != stored.cend(); ++it)
             store->setStoredValue(it.key(), it.value());
         settings = std::make_unique<OverlaySettings>(std::move(owned));
-        settings->setVisibilityRequestHandler([this](bool v) {
-            // The request must come after the value is persisted.
-            EXPECT_EQ(store->storedValues().value("overlay.isEnabled").toBool(), v);
-            requests.push_back(v);
-        });
         const QMetaObject& meta = OverlaySettings::staticMetaObject;
         for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
             if (meta.method(i).methodType() == QMetaMethod::Signal)
@@ -64,7 +58,6 @@ TEST(OverlaySettingsLoad, EmptyStoreOrStoredSwitchOnStartsAtDefaultsWithTheSwitc
         Fixture f(stored);
         expectDefaults(*f.settings);
         EXPECT_EQ(f.store->storedValues(), (QVariantMap{{"overlay.isEnabled", false}}));
-        EXPECT_TRUE(f.requests.empty());
     }
 }
 
@@ -119,8 +112,6 @@ TEST(OverlaySettingsAssign, EveryAssignmentIsWrittenButOnlyAChangeIsNotified) {
                                       {"flickerModeChanged()", 1},
                                       {"isEnabledChanged()", 1},
                                       {"effectSettingsChanged()", 2}}));
-    // Every isEnabled assignment asks for visibility, changed or not.
-    EXPECT_EQ(f.requests, (std::vector<bool>{false, true, true}));
     EXPECT_EQ(f.store->writeCount("overlay.gridSize"), 2);
     EXPECT_EQ(f.store->writeCount("overlay.flickerMode"), 2);
     // Construction stored false once, then three assignments.
@@ -133,7 +124,6 @@ TEST(OverlaySettingsReset, FromDefaultsWritesEveryKeySilentlyFromChangesNotifies
     OverlaySettings* s = f.settings.get();
     s->resetToDefaults();
     EXPECT_EQ(f.emitted(), Emissions());
-    EXPECT_EQ(f.requests, std::vector<bool>{false});
     EXPECT_EQ(f.store->storedValues().keys().join(' '), // sorted
               "overlay.dustNoise overlay.flickerIntensity overlay.flickerMode overlay.gridOpacity "
               "overlay.gridSize overlay.horizontalDrift overlay.horizontalDriftSpeed "
@@ -144,11 +134,9 @@ TEST(OverlaySettingsReset, FromDefaultsWritesEveryKeySilentlyFromChangesNotifies
     s->setValue(Setting::gridSize, 12);
     s->setValue(Setting::dustNoise, 0.8);
     s->setFlickerMode(FlickerMode::jitter);
-    f.requests.clear();
     f.emitted();
     s->resetToDefaults();
     expectDefaults(*s);
-    EXPECT_EQ(f.requests, std::vector<bool>{false});
     EXPECT_EQ(f.emitted(), (Emissions{{"isEnabledChanged()", 1},
                                       {"valueChanged(Setting)", 2},
                                       {"flickerModeChanged()", 1},

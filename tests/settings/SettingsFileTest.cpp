@@ -21,6 +21,10 @@ struct QSettingsPreferenceStoreFile : ::testing::Test {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
+    static QByteArray contentOf(const QString& name) {
+        QFile f(name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
     std::unique_ptr<OverlaySettings> open() const {
         return std::make_unique<OverlaySettings>(std::make_unique<QSettingsPreferenceStore>(file));
     }
@@ -72,6 +76,12 @@ TEST_F(HostileFile, GarbageOrTruncatedContentsKeepWhatCanBeRead) {
     write("[General]\noverlay.rollingBand=0.5\noverlay.tintHue=0.");
     expectValidStartAndWorkingStore();
     EXPECT_EQ(open()->value(Setting::rollingBand), 0.5);
+
+    // A later damaged file takes the place of the one set aside before.
+    const QByteArray damaged = "[General]\noverlay.rollingBand=0.25\n[broken\n";
+    write(damaged);
+    EXPECT_EQ(open()->value(Setting::rollingBand), 0.25);
+    EXPECT_EQ(contentOf(file + ".damaged"), damaged);
 }
 
 TEST_F(HostileFile, NonFiniteHugeAndTextNumbersAndNumericMode) {
@@ -122,10 +132,6 @@ TEST_F(HostileFile, WhatStandsInTheWayKeepsSettingsInMemoryAndTheFileWhole) {
         {"damaged file", readable + "[broken\n", file + ".damaged", 0.75},
         // Read, it would give 0.75: it is not read at all.
         {"oversized file", readable + QByteArray(2 * 1024 * 1024, 'x'), file + ".damaged", 0.0},
-    };
-    const auto contentOf = [](const QString& name) {
-        QFile f(name);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     };
     for (const Case& c : cases) {
         for (const QString& name :

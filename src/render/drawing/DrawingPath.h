@@ -17,7 +17,6 @@ public:
 
     // Adds one separate segment to a line path.
     void addLine(QPointF from, QPointF to) { m_lines.emplace_back(from, to); }
-    void reserveLines(std::size_t count) { m_lines.reserve(count); }
 
     Shape shape() const { return m_shape; }
     const QRectF& rect() const { return m_rect; }

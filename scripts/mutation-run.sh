@@ -9,8 +9,11 @@
 #   id | file | text | replacement | e2e test regex (optional)
 # The first occurrence of the text in the file becomes the replacement.
 # MUTATION_BUILD names the build folder (default: build); it must be
-# configured already. The sources are restored after every fault, also on
-# interruption, so run this in a worktree nothing else is editing.
+# configured already. MUTATION_SUITES, ctest selections separated by ";",
+# gives one verdict per selection from the same build, e.g. a test set before
+# and after a trim built side by side (default: the unit tests). The sources
+# are restored after every fault, also on interruption, so run this in a
+# worktree nothing else is editing.
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -62,7 +65,9 @@ first_failure() {
 
 cmake --build "$build" -j2 >/dev/null || { echo "the unmodified tree does not build" >&2; exit 2; }
 
-killed=0 total=0
+IFS=';' read -ra suites <<<"${MUTATION_SUITES:--E e2e|package|staged}"
+killed=() total=0
+for i in "${!suites[@]}"; do killed[i]=0; done
 while IFS="|" read -r -u 3 id file text replacement e2e; do
     id=$(trim "$id")
     [[ -z $id || $id == \#* ]] && continue
@@ -81,20 +86,29 @@ while IFS="|" read -r -u 3 id file text replacement e2e; do
         restore
         continue
     fi
-    result=survived by=""
-    if ! ctest --test-dir "$build" -j2 -E 'e2e|package|staged' --stop-on-failure --timeout 180 \
-        >"$backup/test.log" 2>&1; then
-        result=killed
-        by=$(first_failure "$backup/test.log")
-    elif $with_e2e && [[ -n $e2e ]]; then
-        if ! ctest --test-dir "$build" -R "$e2e" --timeout 300 >"$backup/test.log" 2>&1; then
+    verdicts="" e2e_result=""
+    for i in "${!suites[@]}"; do
+        read -ra selection <<<"${suites[i]}"
+        result=survived by=""
+        if ! ctest --test-dir "$build" -j2 "${selection[@]}" --stop-on-failure --timeout 180 \
+            >"$backup/test.log" 2>&1; then
             result=killed
             by=$(first_failure "$backup/test.log")
+        elif $with_e2e && [[ -n $e2e ]]; then
+            # The end-to-end tests are the same for every selection: run once.
+            if [[ -z $e2e_result ]]; then
+                e2e_result=survived e2e_by=""
+                if ! ctest --test-dir "$build" -R "$e2e" --timeout 300 >"$backup/e2e.log" 2>&1; then
+                    e2e_result=killed e2e_by=$(first_failure "$backup/e2e.log")
+                fi
+            fi
+            result=$e2e_result by=$e2e_by
         fi
-    fi
+        [[ $result == killed ]] && killed[i]=$((killed[i] + 1))
+        verdicts+=$(printf '  %-8s %-44s' "$result" "$by")
+    done
     total=$((total + 1))
-    [[ $result == killed ]] && killed=$((killed + 1))
-    printf '%-8s %-28s %4ss  %s\n' "$result" "$id" $((SECONDS - started)) "$by"
+    printf '%-26s %4ss%s\n' "$id" $((SECONDS - started)) "$verdicts"
     restore
 done 3<"$faults"
-echo "killed $killed of $total"
+for i in "${!suites[@]}"; do echo "killed ${killed[i]} of $total with: ${suites[i]}"; done

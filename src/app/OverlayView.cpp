@@ -34,17 +34,12 @@ void OverlayView::tick() {
     m_nextTime = m_clock.now();
     if (!m_shown || !(*m_shown == m_next) || m_shownSize != size()) {
         update();
-    } else if (m_presenter) {
-        // Every flashed cell on its own: cheap to show, even where repainting
-        // them one by one would cost more than the whole canvas.
-        const QRegion changed = OverlayFrameRenderer::changedRegion(
-            QSizeF(size()), m_next, m_shownTime, m_nextTime);
-        if (!changed.isEmpty())
-            presentDirectly(changed);
     } else {
         const QRegion changed =
             OverlayFrameRenderer::changedRegion(QSizeF(size()), m_next, m_shownTime, m_nextTime);
-        if (!changed.isEmpty())
+        if (!changed.isEmpty() && m_presenter)
+            presentDirectly(changed);
+        else if (!changed.isEmpty())
             update(changed);
     }
     if (OverlayFrameRenderer::isAnimated(m_next))

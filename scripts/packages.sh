@@ -1,5 +1,5 @@
 # Package lists shared by run.sh and test.sh.
-BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libxcb1-dev libxcb-xfixes0-dev
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libxcb1-dev libxcb-xfixes0-dev libxcb-shm0-dev
                 libwayland-dev wayland-protocols
                 libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
 E2E_PACKAGES=(xvfb xdotool imagemagick picom openbox trayer x11-xserver-utils x11-utils procps

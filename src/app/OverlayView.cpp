@@ -36,51 +36,80 @@ void OverlayView::tick() {
     } else {
         const QRegion changed =
             OverlayFrameRenderer::changedRegion(QSizeF(size()), m_next, m_shownTime, m_nextTime);
-        if (!changed.isEmpty())
+        if (!changed.isEmpty() && m_presenter)
+            presentDirectly(changed);
+        else if (!changed.isEmpty())
             update(changed);
     }
     if (OverlayFrameRenderer::isAnimated(m_next))
         scheduleTick();
 }
 
-void OverlayView::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
+QImage& OverlayView::frame() {
     const double ratio = devicePixelRatioF();
     const QSize pixels(static_cast<int>(std::ceil(width() * ratio - 1e-9)),
                        static_cast<int>(std::ceil(height() * ratio - 1e-9)));
-    if (m_frame.size() != pixels)
-        m_frame = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-    m_frame.setDevicePixelRatio(ratio);
+    QImage& frame = m_presenter ? m_presenter->frame(pixels) : m_frame;
+    if (frame.size() != pixels)
+        frame = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    frame.setDevicePixelRatio(ratio);
+    return frame;
+}
+
+void OverlayView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
     // Drawn into a frame of our own, where a clip costs nothing, then copied;
     // only the pixels inside the region are ever read from it.
-    m_renderer.paintInto(m_frame, QSizeF(size()), m_next, m_nextTime, event->region());
-    if (!copyIntoWindowImage(painter, event->region(), ratio)) {
+    QImage& image = frame();
+    m_renderer.paintInto(image, QSizeF(size()), m_next, m_nextTime, event->region());
+    if (!copyIntoWindowImage(painter, image, event->region())) {
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(QPointF(0, 0), m_frame);
+        painter.drawImage(QPointF(0, 0), image);
     }
+    markShown();
+}
+
+void OverlayView::presentDirectly(const QRegion& region) {
+    QImage& image = frame();
+    m_renderer.paintInto(image, QSizeF(size()), m_next, m_nextTime, region);
+    const double ratio = image.devicePixelRatio();
+    if (ratio == 1) {
+        m_presenter->present(region);
+    } else {
+        QRegion pixels;
+        for (const QRect& rect : region)
+            pixels += OverlayFrameRenderer::devicePixels(rect, ratio);
+        m_presenter->present(pixels);
+    }
+    markShown();
+}
+
+void OverlayView::markShown() {
     m_shown = m_next;
     m_shownTime = m_nextTime;
     m_shownSize = size();
     ++m_paintedFrames;
 }
 
-bool OverlayView::copyIntoWindowImage(QPainter& painter, const QRegion& region, double ratio) {
+bool OverlayView::copyIntoWindowImage(QPainter& painter, const QImage& frame,
+                                      const QRegion& region) {
     // Painting on the window goes into its backing image, with a clip of the
     // whole update region that every drawing call would pay for; plain row
     // copies need none. Only for that image itself, not a grab or a render.
+    const double ratio = frame.devicePixelRatio();
     QPaintDevice* device = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
     if (!device || device->devType() != QInternal::Image ||
         painter.deviceTransform() != QTransform::fromScale(ratio, ratio))
         return false;
     QImage& target = *static_cast<QImage*>(device);
-    if (target.format() != m_frame.format())
+    if (target.format() != frame.format())
         return false;
-    const QRect bounds = target.rect().intersected(m_frame.rect());
+    const QRect bounds = target.rect().intersected(frame.rect());
     for (const QRect& rect : region) {
         const QRect pixels = OverlayFrameRenderer::devicePixels(rect, ratio).intersected(bounds);
         const qsizetype offset = qsizetype(pixels.left()) * 4;
         for (int y = pixels.top(); y <= pixels.bottom(); ++y)
-            std::memcpy(target.scanLine(y) + offset, m_frame.constScanLine(y) + offset,
+            std::memcpy(target.scanLine(y) + offset, frame.constScanLine(y) + offset,
                         static_cast<std::size_t>(pixels.width()) * 4);
     }
     return true;
@@ -94,6 +123,8 @@ void OverlayView::resizeEvent(QResizeEvent* event) {
 
 void OverlayView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (!m_presenter || !m_presenter->drawsOn(*this))
+        m_presenter = OverlayPresenter::create(*this);
     m_shown.reset();
     tick();
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/OverlayPresenter.h"
 #include "app/TickPacer.h"
 #include "render/OverlayRenderConfiguration.h"
 #include "render/fast/OverlayFrameRenderer.h"
 
 #include <QImage>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 class FrameClock;
@@ -34,15 +36,22 @@ protected:
 
 private:
     void scheduleTick();
+    // The frame in device pixels, kept between paints.
+    QImage& frame();
+    // Paints the region into the frame and hands it to the presenter, past
+    // Qt's painting.
+    void presentDirectly(const QRegion& region);
+    void markShown();
     // Copies the region of the frame into the window's backing image, when
     // the painter paints that image; false when it does not.
-    bool copyIntoWindowImage(QPainter& painter, const QRegion& region, double ratio);
+    bool copyIntoWindowImage(QPainter& painter, const QImage& frame, const QRegion& region);
 
     OverlaySettings& m_settings;
     FrameClock& m_clock;
     OverlayFrameRenderer m_renderer;
     TickPacer m_pacer;
-    QImage m_frame;
+    std::unique_ptr<OverlayPresenter> m_presenter;
+    QImage m_frame; // without a presenter
 
     // What the next paint draws, and what the screen shows now.
     OverlayRenderConfiguration m_next;

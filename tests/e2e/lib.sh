@@ -31,12 +31,12 @@ wait_for() {
 }
 
 # start_x WIDTHxHEIGHT [nocompositor]: a private Xvfb on a free display, picom
-# (unless told not to) and openbox.
+# (unless told not to) and openbox. E2E_XVFB_ARGS adds options to Xvfb.
 start_x() {
     local size=${1:-1920x1080}
     local fifo="$E2E_TMP/displayfd"
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$fifo" 2>"$E2E_TMP/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset ${E2E_XVFB_ARGS:-} 3>"$fifo" 2>"$E2E_TMP/xvfb.log" &
     E2E_PIDS+=($!)
     local display
     read -r -t 20 display <"$fifo" || fail "Xvfb did not start"

@@ -4,6 +4,6 @@ BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 qt
                 libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
 E2E_PACKAGES=(xvfb xdotool imagemagick picom openbox trayer x11-xserver-utils x11-utils procps
               appstream desktop-file-utils dpkg-dev file
-              sway xwayland grim jq qt6-wayland kwin-wayland dbus)
+              sway xwayland grim jq qt6-wayland kwin-wayland dbus mutter python3-dbus)
 # The fuzz targets in scripts/sanitize.sh: clang with its libFuzzer runtime.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)

@@ -16,9 +16,7 @@
 int Application::run(int argc, char** argv, const AfterLaunch& afterLaunch) {
     // First of all: a signal at any later moment ends the program in order.
     UnixSignalQuit signalQuit;
-    // Chosen once: the session's own overlay where it offers one, else panels.
-    std::unique_ptr<NativeOverlay> native = NativeOverlay::open();
-    if ((!native && !PanelWindowSetup::prepareProcess()) || !DisplayCheck::displayOpens())
+    if (!PanelWindowSetup::prepareProcess() || !DisplayCheck::displayOpens())
         return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("retroglimmer"));
@@ -38,6 +36,8 @@ int Application::run(int argc, char** argv, const AfterLaunch& afterLaunch) {
     }
 
     PanelWindowSetup::prepareApplication();
+    // Chosen once: the session's own overlay where it offers one, else panels.
+    std::unique_ptr<NativeOverlay> native = NativeOverlay::open();
 
     // Both go before the application object does: the panels are widgets, and
     // the settings write what is still pending as they go.

@@ -22,9 +22,8 @@ public:
 
     virtual ~NativeOverlay() = default;
 
-    // Before the application object exists: the overlay this session offers, or
-    // null when Qt windows must serve. Also picks the Qt platform of the
-    // controls, which stay on X11 wherever an X server is reachable.
+    // Once the application object exists and this is the only running copy:
+    // the overlay this session offers, or null when Qt windows must serve.
     static std::unique_ptr<NativeOverlay> open();
 
     // Once the event loop exists; the overlay draws from these.

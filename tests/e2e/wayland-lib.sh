@@ -69,6 +69,49 @@ start_kwin() {
     export WAYLAND_DISPLAY DISPLAY
 }
 
+# start_mutter [--no-x11]: GNOME's compositor, headless, one 1280x720 output,
+# with XWayland (unless told not to) and a session bus; exports
+# WAYLAND_DISPLAY, DBUS_SESSION_BUS_ADDRESS and, with XWayland, DISPLAY and
+# XAUTHORITY. It runs as root (no user change for clients).
+start_mutter() {
+    W=$E2E_TMP/w
+    mkdir -p "$W/bin" "$W/out" "$E2E_TMP/runtime" "$E2E_TMP/config"
+    chmod 700 "$E2E_TMP/runtime"
+    cp "$E2E_DRIVER" "$E2E_SOLID" "$W/bin/"
+    AS_USER=(env)
+    export XDG_RUNTIME_DIR=$E2E_TMP/runtime XDG_CONFIG_HOME=$E2E_TMP/config HOME=$E2E_TMP
+    unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+    dbus-run-session -- sh -c "echo \$DBUS_SESSION_BUS_ADDRESS >$W/out/bus; exec mutter --wayland \
+        --headless --virtual-monitor 1280x720 --wayland-display retroglimmer-mutter $*" \
+        >"$E2E_TMP/mutter.log" 2>&1 &
+    local session=$!
+    wait_for 30 sh -c "test -S '$XDG_RUNTIME_DIR/retroglimmer-mutter' && test -s '$W/out/bus'" ||
+        fail "mutter did not start: $(tail -5 "$E2E_TMP/mutter.log")"
+    E2E_PIDS+=($session $(pgrep -P "$session"))
+    export WAYLAND_DISPLAY=retroglimmer-mutter DBUS_SESSION_BUS_ADDRESS
+    DBUS_SESSION_BUS_ADDRESS=$(cat "$W/out/bus")
+    [[ ${1:-} != --no-x11 ]] || return 0
+    wait_for 30 sh -c "ls '$XDG_RUNTIME_DIR'/.mutter-Xwaylandauth.*" ||
+        fail "mutter started no XWayland: $(tail -5 "$E2E_TMP/mutter.log")"
+    XAUTHORITY=$(ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.*)
+    export XAUTHORITY
+    local xwayland
+    wait_for 10 pgrep -f "Xwayland.*$XAUTHORITY" || fail "no XWayland under mutter"
+    xwayland=$(pgrep -af "Xwayland.*$XAUTHORITY" | grep -oE ' :[0-9]+' | head -1)
+    export DISPLAY=${xwayland# }
+}
+
+# start_mutter_pointer: a pointer through mutter's remote desktop API; then
+# click X Y works as with start_pointer.
+start_mutter_pointer() {
+    mkfifo "$E2E_TMP/pointer.in"
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/wayland/mutter-pointer.py" \
+        <"$E2E_TMP/pointer.in" >"$E2E_TMP/pointer.out" 2>&1 &
+    E2E_PIDS+=($!)
+    exec 5>"$E2E_TMP/pointer.in"
+    wait_for 10 grep -q ready "$E2E_TMP/pointer.out" || fail "no pointer: $(cat "$E2E_TMP/pointer.out")"
+}
+
 # start_nested_sway: a sway inside the session whose two outputs (WL-1, WL-2)
 # are windows of the outer one, so that closing a window takes an output away
 # (a headless output cannot go). Sets INNER_DISPLAY.

@@ -21,6 +21,15 @@ frame=$build/tools/retroglimmer-frame
     --set horizontalDriftSpeed=1 --set rollingBand=1 --set rollingBandSpeed=1 --set dustNoise=1 \
     --output "$out/frame-every-effect.png"
 
+# Each built-in look over colour bars, as it shows over a picture.
+convert -size 80x270 xc:'#c0c0c0' xc:'#c0c000' xc:'#00c0c0' xc:'#00c000' xc:'#c000c0' \
+    xc:'#c00000' +append "$E2E_TMP/bars.png"
+for look in "Grid" "Green phosphor" "Amber terminal" "Arcade" "Worn tape" "Scanlines only"; do
+    name=look-$(echo "$look" | tr 'A-Z ' 'a-z-')
+    "$frame" --size 480x270 --time 789000000.5 --look "$look" --output "$E2E_TMP/$name.png"
+    convert "$E2E_TMP/bars.png" "$E2E_TMP/$name.png" -composite "$out/$name.png"
+done
+
 start_x 1280x720
 start_tray
 start_solid bars 60 60 1160 620

@@ -1,5 +1,7 @@
 #include "tools/FrameToolOptions.h"
 
+#include "settings/LookLibrary.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -92,11 +94,24 @@ std::string applySetting(OverlayRenderConfiguration& snapshot, const std::string
     }
     return "unknown setting '" + name + "' in --set";
 }
+
+// Takes every value of a built-in look; returns the error message, empty on success.
+std::string applyLook(OverlayRenderConfiguration& snapshot, const std::string& name) {
+    for (const Look& look : LookLibrary::builtIns()) {
+        if (look.name != QString::fromStdString(name))
+            continue;
+        for (int index = 0; index < OverlaySettings::numberCount; ++index)
+            *numberField(snapshot, static_cast<Number>(index)) = look.numbers[index];
+        snapshot.flickerMode = look.flickerMode;
+        return {};
+    }
+    return "unknown look '" + name + "' in --look";
+}
 } // namespace
 
 const char* FrameToolOptions::usage() {
-    return "usage: retroglimmer-frame --size WxH --time SECONDS [--set NAME=VALUE]... "
-           "--output FILE.png";
+    return "usage: retroglimmer-frame --size WxH --time SECONDS [--look NAME] "
+           "[--set NAME=VALUE]... --output FILE.png";
 }
 
 std::optional<FrameToolOptions> FrameToolOptions::parse(const std::vector<std::string>& arguments,
@@ -109,7 +124,8 @@ std::optional<FrameToolOptions> FrameToolOptions::parse(const std::vector<std::s
             options.helpRequested = true;
             return options;
         }
-        if (option != "--size" && option != "--time" && option != "--set" && option != "--output") {
+        if (option != "--size" && option != "--time" && option != "--set" && option != "--look" &&
+            option != "--output") {
             error = option.rfind("-", 0) == 0 ? "unknown option '" + option + "'"
                                               : "unexpected argument '" + option + "'";
             return std::nullopt;
@@ -119,8 +135,9 @@ std::optional<FrameToolOptions> FrameToolOptions::parse(const std::vector<std::s
             return std::nullopt;
         }
         const std::string& value = arguments[++i];
-        if (option == "--set") {
-            error = applySetting(options.snapshot, value);
+        if (option == "--set" || option == "--look") {
+            error = option == "--set" ? applySetting(options.snapshot, value)
+                                      : applyLook(options.snapshot, value);
             if (!error.empty())
                 return std::nullopt;
             continue;

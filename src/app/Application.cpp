@@ -8,7 +8,9 @@
 #include "app/SingleInstance.h"
 #include "app/TrayIcon.h"
 #include "app/UnixSignalQuit.h"
+#include "settings/LookLibrary.h"
 #include "settings/OverlaySettings.h"
+#include "settings/ScreenSelection.h"
 
 #include <QApplication>
 
@@ -44,12 +46,18 @@ int Application::run(int argc, char** argv,
     settings.setVisibilityRequestHandler(
         [&controller](bool visible) { controller.setVisible(visible); });
     controller.registerForScreenChanges();
+    ScreenSelection screens(settings.store());
+    controller.useScreenSelection(&screens);
     if (native) {
+        native->useScreenSelection(&screens);
         native->start(settings, FrameClock::system());
         controller.useNativeOverlay(native.get());
     }
 
-    TrayIcon tray(settings);
+    LookLibrary looks(settings);
+    TrayIcon tray(settings, looks, screens,
+                  native ? ScreensMenu::ScreenList([&native] { return native->outputs(); })
+                         : ScreensMenu::ScreenList(&ScreensMenu::qtScreens));
     QObject::connect(&instance, &SingleInstance::activationRequested, &tray, &TrayIcon::openPanel);
     tray.show();
     PanelWindowSetup::watchBlending(&tray,
@@ -64,6 +72,7 @@ int Application::run(int argc, char** argv,
     if (afterLaunch)
         afterLaunch(settings);
     const int status = app.exec();
+    controller.useScreenSelection(nullptr);
     controller.useNativeOverlay(nullptr);
     native.reset();
     return status;

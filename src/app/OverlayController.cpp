@@ -5,7 +5,9 @@
 #include "app/NativeWindowSetup.h"
 #include "app/OverlayView.h"
 #include "app/PanelWindowSetup.h"
+#include "app/ScreenName.h"
 #include "settings/OverlaySettings.h"
+#include "settings/ScreenSelection.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -56,6 +58,8 @@ void OverlayController::showPanels() {
         return;
     }
     for (QScreen* screen : m_screens()) {
+        if (m_selection && !m_selection->isShown(ScreenName::of(*screen).identity()))
+            continue;
         std::unique_ptr<QWidget>& slot = m_windows[screen];
         if (slot) {
             if (NativeWindowSetup::runs())
@@ -85,6 +89,14 @@ std::unique_ptr<QWidget> OverlayController::makePanel(QScreen* screen) {
     auto panel = std::make_unique<OverlayView>(m_settings, m_clock);
     PanelWindowSetup::configurePanel(*panel, screen);
     return panel;
+}
+
+void OverlayController::useScreenSelection(const ScreenSelection* selection) {
+    if (m_selection)
+        disconnect(m_selection, nullptr, this, nullptr);
+    m_selection = selection;
+    if (selection)
+        connect(selection, &ScreenSelection::changed, this, &OverlayController::screensChanged);
 }
 
 void OverlayController::screensChanged() {

@@ -43,7 +43,7 @@ const char* const kFlickerMode = "flickerMode";
 // Load-time clamp: at or below the lower bound gives the lower bound, then above
 // the upper bound gives the upper bound. A NaN would slip through both
 // comparisons and poison every frame, so it takes the default instead.
-double clampLoaded(double value, const OverlaySettings::NumberDefinition& definition) {
+double clampToRange(double value, const OverlaySettings::NumberDefinition& definition) {
     if (std::isnan(value))
         return definition.defaultValue;
     if (value <= definition.lower)
@@ -56,6 +56,10 @@ double clampLoaded(double value, const OverlaySettings::NumberDefinition& defini
 
 const OverlaySettings::NumberDefinition& OverlaySettings::definition(Number number) {
     return kNumbers[static_cast<int>(number)];
+}
+
+double OverlaySettings::clampLoaded(Number number, double value) {
+    return clampToRange(value, definition(number));
 }
 
 QString OverlaySettings::key(const char* propertyName) {
@@ -87,7 +91,7 @@ OverlaySettings::~OverlaySettings() {
 void OverlaySettings::load() {
     // Declaration order: the numbers up to flickerIntensity, the mode, then the rest.
     const auto loadNumber = [this](int i) {
-        m_numbers[i] = clampLoaded(m_store->doubleForKey(key(kNumbers[i].name)), kNumbers[i]);
+        m_numbers[i] = clampToRange(m_store->doubleForKey(key(kNumbers[i].name)), kNumbers[i]);
     };
     for (int i = 0; i <= static_cast<int>(Number::flickerIntensity); ++i)
         loadNumber(i);

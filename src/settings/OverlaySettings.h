@@ -59,6 +59,8 @@ public:
         double upper;
     };
     static const NumberDefinition& definition(Number number);
+    // A number as it loads from the store: clamped to its range.
+    static double clampLoaded(Number number, double value);
     static QString key(const char* propertyName);
 
     // Called after every assignment to isEnabled, once persisted, with the value held.

@@ -1,12 +1,14 @@
 #include "ui/SettingsWindowContent.h"
 
 #include "ui/ListScrollArea.h"
+#include "ui/LookPicker.h"
 #include "ui/SettingsList.h"
 
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-SettingsWindowContent::SettingsWindowContent(OverlaySettings& settings, QWidget* parent)
+SettingsWindowContent::SettingsWindowContent(OverlaySettings& settings, LookLibrary* looks,
+                                             QWidget* parent)
     : QWidget(parent)
     , m_scrollArea(new ListScrollArea)
     , m_list(new SettingsList(settings, true)) {
@@ -25,5 +27,11 @@ SettingsWindowContent::SettingsWindowContent(OverlaySettings& settings, QWidget*
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    if (looks) {
+        auto* picker = new LookPicker(settings, *looks);
+        layout->addWidget(picker);
+        setFixedSize(fixedFrame + QSize(0, picker->sizeHint().height()));
+    }
     layout->addWidget(m_scrollArea);
 }

@@ -1,5 +1,7 @@
 #include "tools/FrameToolOptions.h"
 
+#include "settings/LookLibrary.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,6 +57,16 @@ TEST(FrameToolOptions, ReadsSizeTimeOutputAndSettings) {
         ASSERT_TRUE(set) << name;
         EXPECT_NE(set->snapshot, OverlayRenderConfiguration()) << name;
     }
+
+    // A built-in look's values, then later assignments over them.
+    const Look tape = *std::find_if(LookLibrary::builtIns().begin(), LookLibrary::builtIns().end(),
+                                    [](const Look& look) { return look.name == "Worn tape"; });
+    const auto looked = parse(with({"--look", "Worn tape", "--set", "gridSize=9"}));
+    ASSERT_TRUE(looked);
+    EXPECT_EQ(looked->snapshot.dustNoise, tape.number(OverlaySettings::Number::dustNoise));
+    EXPECT_EQ(looked->snapshot.tintHue, tape.number(OverlaySettings::Number::tintHue));
+    EXPECT_EQ(looked->snapshot.flickerMode, tape.flickerMode);
+    EXPECT_EQ(looked->snapshot.gridSize, 9);
 }
 
 TEST(FrameToolOptions, RejectsBadOptionsNamingThem) {
@@ -77,5 +89,6 @@ TEST(FrameToolOptions, RejectsBadValuesNamingThem) {
     expectError(with({"--set", "isEnabled=1"}), {"isEnabled"});
     expectError(with({"--set", "gridOpacity=half"}), {"gridOpacity", "half"});
     expectError(with({"--set", "flickerMode=Soft"}), {"flickerMode", "Soft"});
+    expectError(with({"--look", "Sepia"}), {"--look", "Sepia"});
 }
 } // namespace

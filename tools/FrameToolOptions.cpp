@@ -1,13 +1,12 @@
 #include "tools/FrameToolOptions.h"
 
 #include "settings/LookLibrary.h"
+#include "settings/SettingsTable.h"
 
 #include <charconv>
 #include <cmath>
 
 namespace {
-using Number = OverlaySettings::Number;
-
 std::optional<double> parseFinite(const std::string& text) {
     double value = 0;
     const char* end = text.data() + text.size();
@@ -38,71 +37,36 @@ std::optional<QSize> parseSize(const std::string& text) {
     return QSize(*width, *height);
 }
 
-double* numberField(OverlayRenderConfiguration& snapshot, Number number) {
-    switch (number) {
-    case Number::gridSize:
-        return &snapshot.gridSize;
-    case Number::gridOpacity:
-        return &snapshot.gridOpacity;
-    case Number::scanlineOpacity:
-        return &snapshot.scanlineOpacity;
-    case Number::tintHue:
-        return &snapshot.tintHue;
-    case Number::tintOpacity:
-        return &snapshot.tintOpacity;
-    case Number::flickerIntensity:
-        return &snapshot.flickerIntensity;
-    case Number::phosphorGlow:
-        return &snapshot.phosphorGlow;
-    case Number::horizontalDrift:
-        return &snapshot.horizontalDrift;
-    case Number::horizontalDriftSpeed:
-        return &snapshot.horizontalDriftSpeed;
-    case Number::rollingBand:
-        return &snapshot.rollingBand;
-    case Number::rollingBandSpeed:
-        return &snapshot.rollingBandSpeed;
-    case Number::dustNoise:
-        return &snapshot.dustNoise;
-    }
-    return nullptr;
-}
-
 // Applies one NAME=VALUE; returns the error message, empty on success.
-std::string applySetting(OverlayRenderConfiguration& snapshot, const std::string& assignment) {
+std::string applySetting(SettingValues& values, const std::string& assignment) {
     const std::size_t equals = assignment.find('=');
     if (equals == std::string::npos || equals == 0)
         return "invalid --set '" + assignment + "': expected NAME=VALUE";
     const std::string name = assignment.substr(0, equals);
     const std::string value = assignment.substr(equals + 1);
-    if (name == "flickerMode") {
+    if (name == SettingsTable::flickerModeName) {
         const std::optional<FlickerMode> mode = FlickerMode::fromRawValue(value);
         if (!mode)
             return "invalid value '" + value + "' for flickerMode: expected soft, pulse or jitter";
-        snapshot.flickerMode = *mode;
+        values.flickerMode = *mode;
         return {};
     }
-    for (int index = 0; index < OverlaySettings::numberCount; ++index) {
-        const auto number = static_cast<Number>(index);
-        if (name != OverlaySettings::definition(number).name)
-            continue;
-        const std::optional<double> parsed = parseFinite(value);
-        if (!parsed)
-            return "invalid value '" + value + "' for " + name + ": expected a finite number";
-        *numberField(snapshot, number) = *parsed;
-        return {};
-    }
-    return "unknown setting '" + name + "' in --set";
+    const SettingDefinition* definition = SettingsTable::find(name);
+    if (!definition)
+        return "unknown setting '" + name + "' in --set";
+    const std::optional<double> parsed = parseFinite(value);
+    if (!parsed)
+        return "invalid value '" + value + "' for " + name + ": expected a finite number";
+    values.*definition->field = *parsed;
+    return {};
 }
 
 // Takes every value of a built-in look; returns the error message, empty on success.
-std::string applyLook(OverlayRenderConfiguration& snapshot, const std::string& name) {
+std::string applyLook(SettingValues& values, const std::string& name) {
     for (const Look& look : LookLibrary::builtIns()) {
         if (look.name != QString::fromStdString(name))
             continue;
-        for (int index = 0; index < OverlaySettings::numberCount; ++index)
-            *numberField(snapshot, static_cast<Number>(index)) = look.numbers[index];
-        snapshot.flickerMode = look.flickerMode;
+        values = look.values;
         return {};
     }
     return "unknown look '" + name + "' in --look";
@@ -117,6 +81,7 @@ const char* FrameToolOptions::usage() {
 std::optional<FrameToolOptions> FrameToolOptions::parse(const std::vector<std::string>& arguments,
                                                         std::string& error) {
     FrameToolOptions options;
+    SettingValues values;
     bool hasSize = false, hasTime = false, hasOutput = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
@@ -136,8 +101,7 @@ std::optional<FrameToolOptions> FrameToolOptions::parse(const std::vector<std::s
         }
         const std::string& value = arguments[++i];
         if (option == "--set" || option == "--look") {
-            error = option == "--set" ? applySetting(options.snapshot, value)
-                                      : applyLook(options.snapshot, value);
+            error = option == "--set" ? applySetting(values, value) : applyLook(values, value);
             if (!error.empty())
                 return std::nullopt;
             continue;
@@ -178,5 +142,6 @@ std::optional<FrameToolOptions> FrameToolOptions::parse(const std::vector<std::s
             return std::nullopt;
         }
     }
+    options.snapshot = OverlayRenderConfiguration::from(values);
     return options;
 }

@@ -1,22 +1,12 @@
 #include "render/OverlayRenderConfiguration.h"
 
-OverlayRenderConfiguration
-OverlayRenderConfiguration::fromSettings(const OverlaySettings& settings) {
-    // Designated initialisers evaluate in field order, so the getters are read in
-    // exactly that order too.
-    return OverlayRenderConfiguration{
-        .gridSize = settings.gridSize(),
-        .gridOpacity = settings.gridOpacity(),
-        .scanlineOpacity = settings.scanlineOpacity(),
-        .tintHue = settings.tintHue(),
-        .tintOpacity = settings.tintOpacity(),
-        .flickerIntensity = settings.flickerIntensity(),
-        .flickerMode = settings.flickerMode(),
-        .phosphorGlow = settings.phosphorGlow(),
-        .horizontalDrift = settings.horizontalDrift(),
-        .horizontalDriftSpeed = settings.horizontalDriftSpeed(),
-        .rollingBand = settings.rollingBand(),
-        .rollingBandSpeed = settings.rollingBandSpeed(),
-        .dustNoise = settings.dustNoise(),
-    };
+#include "settings/SettingsTable.h"
+
+OverlayRenderConfiguration OverlayRenderConfiguration::from(const SettingValues& values) {
+    OverlayRenderConfiguration snapshot;
+    static_cast<SettingValues&>(snapshot) = values;
+    for (const SettingDefinition& definition : SettingsTable::all())
+        snapshot.*definition.field = definition.clamped(values.*definition.field);
+    snapshot.cellSize = snapshot.gridSize;
+    return snapshot;
 }

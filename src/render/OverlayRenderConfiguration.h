@@ -1,31 +1,20 @@
 #pragma once
 
-#include "settings/FlickerMode.h"
 #include "settings/OverlaySettings.h"
+#include "settings/SettingValues.h"
 
 // A flat value copy of the thirteen effect settings, taken once per frame so the
-// renderer never reads the live settings object. Values are copied unchanged:
-// every floor and ceiling the drawing needs is applied by the renderer.
-struct OverlayRenderConfiguration {
-    using Number = OverlaySettings::Number;
+// renderer never reads the live settings object. Taking it is where every value
+// is brought into its range, once, so the layers need not defend themselves.
+struct OverlayRenderConfiguration : SettingValues {
+    // The cell shared by glow, flicker, grid and scanlines.
+    double cellSize = gridSize;
 
-    double gridSize = OverlaySettings::definition(Number::gridSize).defaultValue;
-    double gridOpacity = OverlaySettings::definition(Number::gridOpacity).defaultValue;
-    double scanlineOpacity = OverlaySettings::definition(Number::scanlineOpacity).defaultValue;
-    double tintHue = OverlaySettings::definition(Number::tintHue).defaultValue;
-    double tintOpacity = OverlaySettings::definition(Number::tintOpacity).defaultValue;
-    double flickerIntensity = OverlaySettings::definition(Number::flickerIntensity).defaultValue;
-    FlickerMode flickerMode = FlickerMode::soft;
-    double phosphorGlow = OverlaySettings::definition(Number::phosphorGlow).defaultValue;
-    double horizontalDrift = OverlaySettings::definition(Number::horizontalDrift).defaultValue;
-    double horizontalDriftSpeed =
-        OverlaySettings::definition(Number::horizontalDriftSpeed).defaultValue;
-    double rollingBand = OverlaySettings::definition(Number::rollingBand).defaultValue;
-    double rollingBandSpeed = OverlaySettings::definition(Number::rollingBandSpeed).defaultValue;
-    double dustNoise = OverlaySettings::definition(Number::dustNoise).defaultValue;
-
-    // Reads the thirteen settings in field order.
-    static OverlayRenderConfiguration fromSettings(const OverlaySettings& settings);
+    // Every value clamped to its setting's range.
+    static OverlayRenderConfiguration from(const SettingValues& values);
+    static OverlayRenderConfiguration fromSettings(const OverlaySettings& settings) {
+        return from(settings.values());
+    }
 
     bool operator==(const OverlayRenderConfiguration&) const = default;
 };

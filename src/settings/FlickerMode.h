@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -26,7 +25,6 @@ public:
     constexpr Case value() const { return m_case; }
     constexpr int ordinal() const { return static_cast<int>(m_case); }
     std::string_view rawValue() const;
-    std::string_view id() const { return rawValue(); }
     std::string_view title() const;
 
     friend constexpr bool operator==(FlickerMode a, FlickerMode b) { return a.m_case == b.m_case; }
@@ -38,10 +36,3 @@ private:
 inline constexpr FlickerMode FlickerMode::soft{FlickerMode::Case::soft};
 inline constexpr FlickerMode FlickerMode::pulse{FlickerMode::Case::pulse};
 inline constexpr FlickerMode FlickerMode::jitter{FlickerMode::Case::jitter};
-
-// A mode hashes exactly as its raw string does.
-template <> struct std::hash<FlickerMode> {
-    std::size_t operator()(FlickerMode mode) const noexcept {
-        return std::hash<std::string_view>{}(mode.rawValue());
-    }
-};

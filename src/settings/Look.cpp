@@ -1,35 +1,15 @@
 #include "settings/Look.h"
 
-namespace {
-using Number = OverlaySettings::Number;
-} // namespace
-
-std::array<double, OverlaySettings::numberCount> Look::defaultNumbers() {
-    std::array<double, OverlaySettings::numberCount> numbers{};
-    for (int i = 0; i < OverlaySettings::numberCount; ++i)
-        numbers[i] = OverlaySettings::definition(static_cast<Number>(i)).defaultValue;
-    return numbers;
-}
-
-Look Look::current(const OverlaySettings& settings, const QString& name) {
-    Look look{name};
-    for (int i = 0; i < OverlaySettings::numberCount; ++i)
-        look.numbers[i] = settings.number(static_cast<Number>(i));
-    look.flickerMode = settings.flickerMode();
-    return look;
-}
+#include "settings/OverlaySettings.h"
+#include "settings/SettingsTable.h"
 
 void Look::applyTo(OverlaySettings& settings) const {
-    // Declaration order, as the reset goes: the numbers up to flickerIntensity,
-    // the mode, then the rest.
-    for (int i = 0; i <= static_cast<int>(Number::flickerIntensity); ++i)
-        settings.setNumber(static_cast<Number>(i), numbers[i]);
-    settings.setFlickerMode(flickerMode);
-    for (int i = static_cast<int>(Number::phosphorGlow); i < OverlaySettings::numberCount; ++i)
-        settings.setNumber(static_cast<Number>(i), numbers[i]);
+    // In the order the reset goes.
+    for (const SettingDefinition& definition : SettingsTable::all())
+        settings.setValue(definition.setting, values[definition.setting]);
+    settings.setFlickerMode(values.flickerMode);
 }
 
 bool Look::matches(const OverlaySettings& settings) const {
-    const Look now = current(settings, name);
-    return now.numbers == numbers && now.flickerMode == flickerMode;
+    return settings.values() == values;
 }

@@ -1,29 +1,20 @@
 #pragma once
 
-#include "settings/FlickerMode.h"
-#include "settings/OverlaySettings.h"
+#include "settings/SettingValues.h"
 
 #include <QString>
-#include <array>
 
-// A named set of the thirteen effect settings. A new look holds every default.
+class OverlaySettings;
+
+// A named row of the settings table's thirteen effect values. A new look
+// holds every default.
 struct Look {
     QString name;
-    std::array<double, OverlaySettings::numberCount> numbers = defaultNumbers();
-    FlickerMode flickerMode = FlickerMode::soft;
-
-    // The values the settings hold now, under a name.
-    static Look current(const OverlaySettings& settings, const QString& name);
+    SettingValues values;
 
     // Assigns every value through its own setter, as the controls do, so each
     // is stored and observed; the switch is left alone.
     void applyTo(OverlaySettings& settings) const;
     // Every one of the thirteen values equal to what the settings hold.
     bool matches(const OverlaySettings& settings) const;
-
-    double number(OverlaySettings::Number n) const { return numbers[static_cast<int>(n)]; }
-    double& number(OverlaySettings::Number n) { return numbers[static_cast<int>(n)]; }
-
-private:
-    static std::array<double, OverlaySettings::numberCount> defaultNumbers();
 };

@@ -1,6 +1,7 @@
 #include "settings/LookLibrary.h"
 
 #include "settings/OverlaySettings.h"
+#include "settings/SettingsTable.h"
 
 #include <QSet>
 #include <algorithm>
@@ -8,23 +9,21 @@
 #include <utility>
 
 namespace {
-using Number = OverlaySettings::Number;
 
 const QString kGroup = QStringLiteral("looks/");
-const char* const kFlickerMode = "flickerMode";
 
 // A built-in look: the defaults with these settings changed.
 Look builtIn(const char* name, FlickerMode mode,
-             std::initializer_list<std::pair<Number, double>> changes) {
+             std::initializer_list<std::pair<Setting, double>> changes) {
     Look look{QObject::tr(name)};
-    look.flickerMode = mode;
-    for (const auto& [number, value] : changes)
-        look.number(number) = value;
+    look.values.flickerMode = mode;
+    for (const auto& [setting, value] : changes)
+        look.values[setting] = value;
     return look;
 }
 
 QList<Look> makeBuiltIns() {
-    using enum OverlaySettings::Number;
+    using enum Setting;
     return {
         builtIn(QT_TR_NOOP("Grid"), FlickerMode::soft, {}),
         // Fine lines, a green wash and a glow along them, a faint roll.
@@ -164,7 +163,7 @@ bool LookLibrary::saveCurrent(const QString& name) {
         erase(m_saved[i].name);
         m_saved.removeAt(i);
     }
-    m_saved.append(Look::current(m_settings, trimmed));
+    m_saved.append(Look{trimmed, m_settings.values()});
     m_lastChosen = trimmed;
     store(m_saved.last());
     sortByName(m_saved);
@@ -201,13 +200,11 @@ bool LookLibrary::remove(const QString& name) {
 
 void LookLibrary::store(const Look& look) {
     PreferenceStore& store = m_settings.store();
-    for (int i = 0; i < OverlaySettings::numberCount; ++i) {
-        const char* setting = OverlaySettings::definition(static_cast<Number>(i)).name;
-        store.setDouble(look.numbers[i], lookKey(look.name, setting));
-    }
-    const std::string_view raw = look.flickerMode.rawValue();
-    store.setString(QString::fromLatin1(raw.data(), qsizetype(raw.size())),
-                    lookKey(look.name, kFlickerMode));
+    for (const SettingDefinition& definition : SettingsTable::all())
+        store.setDouble(lookKey(look.name, definition.name), look.values[definition.setting]);
+    const std::string_view raw = look.values.flickerMode.rawValue();
+    store.setString(lookKey(look.name, SettingsTable::flickerModeName),
+                    QString::fromLatin1(raw.data(), qsizetype(raw.size())));
 }
 
 void LookLibrary::erase(const QString& name) {
@@ -230,14 +227,15 @@ void LookLibrary::load() {
         if (name.trimmed() != name || name.isEmpty() || isBuiltIn(name) || savedIndex(name) >= 0)
             continue;
         Look look{name};
-        for (int i = 0; i < OverlaySettings::numberCount; ++i) {
-            const auto number = static_cast<Number>(i);
-            const QString key = lookKey(name, OverlaySettings::definition(number).name);
+        for (const SettingDefinition& definition : SettingsTable::all()) {
+            const QString key = lookKey(name, definition.name);
             if (store.value(key).isValid())
-                look.numbers[i] = OverlaySettings::clampLoaded(number, store.doubleForKey(key));
+                look.values[definition.setting] = definition.clamped(store.doubleForKey(key));
         }
-        const QString raw = store.stringForKey(lookKey(name, kFlickerMode)).value_or(QString());
-        look.flickerMode = FlickerMode::fromRawValue(raw.toStdString()).value_or(FlickerMode::soft);
+        const QString raw =
+            store.stringForKey(lookKey(name, SettingsTable::flickerModeName)).value_or(QString());
+        look.values.flickerMode =
+            FlickerMode::fromRawValue(raw.toStdString()).value_or(FlickerMode::soft);
         m_saved.append(look);
     }
     sortByName(m_saved);

@@ -21,9 +21,9 @@ public:
     // Stored or registered string; nothing for an absent key or a non-string value.
     std::optional<QString> stringForKey(const QString& key) const;
 
-    void setBool(bool value, const QString& key) { writeValue(key, value); }
-    void setDouble(double value, const QString& key) { writeValue(key, value); }
-    void setString(const QString& value, const QString& key) { writeValue(key, value); }
+    void setBool(const QString& key, bool value) { writeValue(key, value); }
+    void setDouble(const QString& key, double value) { writeValue(key, value); }
+    void setString(const QString& key, const QString& value) { writeValue(key, value); }
 
     // Pushes pending writes to the persistent medium now.
     virtual void sync() {}

@@ -1,6 +1,7 @@
 #include "settings/QSettingsPreferenceStore.h"
 
 #include "settings/SettingsFileAccess.h"
+#include "settings/SettingsTable.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
@@ -57,7 +58,7 @@ void QSettingsPreferenceStore::open() {
     // Rescue what could be read into a clean file, once the damaged one is
     // out of the way: it may hold the user's hand edits.
     for (auto it = m_values.begin(); it != m_values.end();) {
-        if (it.key().startsWith(QLatin1String("overlay.")) ||
+        if (it.key().startsWith(QLatin1String(SettingsTable::keyPrefix)) ||
             it.key().startsWith(QLatin1String("looks/")) ||
             it.key().startsWith(QLatin1String("screens/")))
             ++it;

@@ -1,5 +1,6 @@
 #include "ui/SettingsList.h"
 
+#include "settings/SettingsTable.h"
 #include "ui/Divider.h"
 #include "ui/PanelFonts.h"
 #include "ui/SecondaryLabel.h"
@@ -17,61 +18,13 @@
 #include <QVBoxLayout>
 
 namespace {
-using Number = OverlaySettings::Number;
-
-enum class Unit { pixels, percent, degrees };
-
-struct RowDefinition {
-    Number number;
-    const char* title; // shown verbatim
-    const char* symbol;
-    double step;
-    Unit unit;
-    void (OverlaySettings::*changed)();
-};
-
-// In the order shown; the divider and the picker come after tintOpacity.
-const RowDefinition kRows[] = {
-    {Number::gridSize, "Pixel size", "square.grid.3x3", 1.0, Unit::pixels,
-     &OverlaySettings::gridSizeChanged},
-    {Number::gridOpacity, "Grid", "grid", 0.01, Unit::percent,
-     &OverlaySettings::gridOpacityChanged},
-    {Number::scanlineOpacity, "Scanlines", "line.3.horizontal", 0.01, Unit::percent,
-     &OverlaySettings::scanlineOpacityChanged},
-    {Number::tintHue, "Tint color", "paintpalette", 0.01, Unit::degrees,
-     &OverlaySettings::tintHueChanged},
-    {Number::tintOpacity, "Tint strength", "circle.lefthalf.filled", 0.01, Unit::percent,
-     &OverlaySettings::tintOpacityChanged},
-    {Number::flickerIntensity, "Pixel flicker", "sparkles.tv", 0.01, Unit::percent,
-     &OverlaySettings::flickerIntensityChanged},
-    {Number::phosphorGlow, "Phosphor glow", "light.max", 0.01, Unit::percent,
-     &OverlaySettings::phosphorGlowChanged},
-    {Number::horizontalDrift, "Horizontal drift", "arrow.left.and.right", 0.01, Unit::percent,
-     &OverlaySettings::horizontalDriftChanged},
-    {Number::horizontalDriftSpeed, "Drift speed", "speedometer", 0.01, Unit::percent,
-     &OverlaySettings::horizontalDriftSpeedChanged},
-    {Number::rollingBand, "Rolling band", "rectangle.compress.vertical", 0.01, Unit::percent,
-     &OverlaySettings::rollingBandChanged},
-    {Number::rollingBandSpeed, "Band speed", "speedometer", 0.01, Unit::percent,
-     &OverlaySettings::rollingBandSpeedChanged},
-    {Number::dustNoise, "Signal dust", "circle.grid.cross", 0.01, Unit::percent,
-     &OverlaySettings::dustNoiseChanged},
-};
-
-const RowDefinition& rowDefinition(Number number) {
-    for (const RowDefinition& definition : kRows)
-        if (definition.number == number)
-            return definition;
-    Q_UNREACHABLE();
-}
-
-QString valueText(Unit unit, double value) {
+QString valueText(SettingUnit unit, double value) {
     switch (unit) {
-    case Unit::pixels:
+    case SettingUnit::pixels:
         return ValueText::pixels(value);
-    case Unit::percent:
+    case SettingUnit::percent:
         return ValueText::percent(value);
-    case Unit::degrees:
+    case SettingUnit::degrees:
         return ValueText::degrees(value);
     }
     Q_UNREACHABLE();
@@ -105,9 +58,9 @@ SettingsList::SettingsList(OverlaySettings& settings, bool showsHeader, QWidget*
     m_compositorNote->hide();
     m_layout->addWidget(m_compositorNote);
 
-    for (const RowDefinition& definition : kRows) {
-        addRow(definition.number);
-        if (definition.number == Number::tintOpacity) {
+    for (const SettingDefinition& definition : SettingsTable::all()) {
+        addRow(definition);
+        if (definition.setting == Setting::tintOpacity) {
             auto* divider = new Divider;
             m_layout->addWidget(divider);
             m_layout->addWidget(makePicker());
@@ -165,22 +118,23 @@ QWidget* SettingsList::makePicker() {
     return row;
 }
 
-void SettingsList::addRow(Number number) {
-    const RowDefinition& definition = rowDefinition(number);
-    const OverlaySettings::NumberDefinition& range = OverlaySettings::definition(number);
-    auto* row =
-        new SettingSlider(QString::fromUtf8(definition.title), QString::fromUtf8(definition.symbol),
-                          range.lower, range.upper, definition.step);
-    m_rows[std::size_t(number)] = row;
+void SettingsList::addRow(const SettingDefinition& definition) {
+    auto* row = new SettingSlider(tr(definition.label), QString::fromLatin1(definition.symbol),
+                                  definition.lower, definition.upper, definition.step);
+    const Setting setting = definition.setting;
+    m_rows[std::size_t(setting)] = row;
     m_layout->addWidget(row);
     connect(row, &SettingSlider::valueEdited, &m_settings,
-            [this, number](double value) { m_settings.setNumber(number, value); });
-    connect(&m_settings, definition.changed, row, [this, number] { showRow(number); });
-    showRow(number);
+            [this, setting](double value) { m_settings.setValue(setting, value); });
+    connect(&m_settings, &OverlaySettings::valueChanged, row, [this, setting](Setting changed) {
+        if (changed == setting)
+            showRow(setting);
+    });
+    showRow(setting);
 }
 
-SettingSlider* SettingsList::row(Number number) const {
-    return m_rows[std::size_t(number)];
+SettingSlider* SettingsList::row(Setting setting) const {
+    return m_rows[std::size_t(setting)];
 }
 
 QList<QWidget*> SettingsList::entries() const {
@@ -193,9 +147,9 @@ QList<QWidget*> SettingsList::entries() const {
 
 QList<QWidget*> SettingsList::focusOrder() const {
     QList<QWidget*> order{m_switch};
-    for (const RowDefinition& definition : kRows) {
-        order.append(row(definition.number)->slider());
-        if (definition.number == Number::tintOpacity)
+    for (const SettingDefinition& definition : SettingsTable::all()) {
+        order.append(row(definition.setting)->slider());
+        if (definition.setting == Setting::tintOpacity)
             order.append(m_picker);
     }
     return order;
@@ -213,9 +167,9 @@ void SettingsList::setNeedsCompositor(bool needs) {
     m_compositorNote->setVisible(needs);
 }
 
-void SettingsList::showRow(Number number) {
-    const double value = m_settings.number(number);
-    m_rows[std::size_t(number)]->display(value, valueText(rowDefinition(number).unit, value));
+void SettingsList::showRow(Setting setting) {
+    const double value = m_settings.value(setting);
+    m_rows[std::size_t(setting)]->display(value, valueText(SettingsTable::of(setting).unit, value));
 }
 
 void SettingsList::showFlickerMode() {

@@ -7,13 +7,14 @@
 class QComboBox;
 class QLabel;
 class QVBoxLayout;
+struct SettingDefinition;
 class SettingSlider;
 class SwitchToggle;
 
 // Every control for the overlay in one column: an optional header, the on/off
 // switch, twelve slider rows, a divider and the flicker-type picker. Each
-// control writes one property when the user works it, and follows that
-// property's change signal whoever changed it; showing a value never writes it.
+// control writes one setting when the user works it, and follows that
+// setting's changes whoever made them; showing a value never writes it.
 class SettingsList : public QWidget {
     Q_OBJECT
 
@@ -28,7 +29,7 @@ public:
     // of a compositor (the switch still takes the user's choice).
     QLabel* compositorNote() const { return m_compositorNote; }
     void setNeedsCompositor(bool needs);
-    SettingSlider* row(OverlaySettings::Number number) const;
+    SettingSlider* row(Setting setting) const;
     QComboBox* flickerPicker() const { return m_picker; }
 
     // The entries top to bottom (header, switch, its note, rows, divider,
@@ -40,9 +41,9 @@ public:
 private:
     QWidget* makeHeader();
     QWidget* makePicker();
-    void addRow(OverlaySettings::Number number);
+    void addRow(const SettingDefinition& definition);
     void showEnabled();
-    void showRow(OverlaySettings::Number number);
+    void showRow(Setting setting);
     void showFlickerMode();
 
     OverlaySettings& m_settings;
@@ -51,5 +52,5 @@ private:
     SwitchToggle* m_switch = nullptr;
     QLabel* m_compositorNote = nullptr;
     QComboBox* m_picker = nullptr;
-    std::array<SettingSlider*, OverlaySettings::numberCount> m_rows{};
+    std::array<SettingSlider*, settingCount> m_rows{};
 };

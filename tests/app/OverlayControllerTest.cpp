@@ -161,7 +161,7 @@ TEST(OverlayController, ShowingTheOverlayLeavesTheOpenControlPanelOpen) {
     // The switch lives in a popup panel; the overlay it turns on, or rebuilds
     // for new screens, must not close it under the user's pointer.
     Fixture f;
-    f.settings.setGridOpacity(0.0); // cheap frames
+    f.settings.setValue(Setting::gridOpacity, 0.0); // cheap frames
     TrayPanel panel(f.settings);
     panel.showNear(QRect(600, 0, 24, 24));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));

@@ -27,8 +27,8 @@ struct Overlay {
     Overlay() {
         settings.setVisibilityRequestHandler([this](bool v) { controller.setVisible(v); });
         // Cheap frames that keep each panel's clock running.
-        settings.setGridOpacity(0.0);
-        settings.setRollingBand(0.5);
+        settings.setValue(Setting::gridOpacity, 0.0);
+        settings.setValue(Setting::rollingBand, 0.5);
     }
 };
 
@@ -116,11 +116,11 @@ TEST(OverlayNoGrowth, ScreenStormWhileOnEndsWithOnePanelPerScreen) {
 TEST(OverlayNoGrowth, TenThousandFramesKeepMemoryFlat) {
     OverlaySettings settings(std::make_unique<InMemoryPreferenceStore>());
     // Every moving layer, so each frame differs from the last.
-    settings.setGridOpacity(0.0);
-    settings.setFlickerIntensity(0.5);
-    settings.setHorizontalDrift(0.5);
-    settings.setRollingBand(0.5);
-    settings.setDustNoise(0.5);
+    settings.setValue(Setting::gridOpacity, 0.0);
+    settings.setValue(Setting::flickerIntensity, 0.5);
+    settings.setValue(Setting::horizontalDrift, 0.5);
+    settings.setValue(Setting::rollingBand, 0.5);
+    settings.setValue(Setting::dustNoise, 0.5);
     ManualFrameClock clock;
     clock.time = 786'000'000.0;
     OverlayView view(settings, clock);

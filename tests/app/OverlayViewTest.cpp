@@ -64,7 +64,7 @@ TEST(OverlayView, StillPictureDrawsOncePerChangeAndStopsItsClock) {
     EXPECT_EQ(f.paintsAfter([&] { f.clock.time += 5; }), 0);
 
     // A change of settings draws again, even though the clock had stopped.
-    f.settings.setGridOpacity(0.8);
+    f.settings.setValue(Setting::gridOpacity, 0.8);
     EXPECT_TRUE(f.view.isClockRunning());
     QTest::qWait(80);
     EXPECT_GE(f.view.paintedFrames(), 2);
@@ -73,7 +73,7 @@ TEST(OverlayView, StillPictureDrawsOncePerChangeAndStopsItsClock) {
 
 TEST(OverlayView, MovingLayerKeepsTheClockRunningAndRepaintsOnlyOnNewTicks) {
     Fixture f;
-    f.settings.setFlickerIntensity(1.0);
+    f.settings.setValue(Setting::flickerIntensity, 1.0);
     f.showAndSettle();
     EXPECT_TRUE(f.view.isClockRunning());
     // Same flicker tick, no band: nothing to draw.
@@ -84,17 +84,17 @@ TEST(OverlayView, MovingLayerKeepsTheClockRunningAndRepaintsOnlyOnNewTicks) {
         f.view.tick();
     }),
               1);
-    f.settings.setFlickerIntensity(0.0);
+    f.settings.setValue(Setting::flickerIntensity, 0.0);
     QTest::qWait(80);
     EXPECT_FALSE(f.view.isClockRunning());
 }
 
 TEST(OverlayView, DrawsWhatTheReferenceRendererDraws) {
     Fixture f;
-    f.settings.setTintOpacity(0.4);
-    f.settings.setScanlineOpacity(0.6);
-    f.settings.setDustNoise(0.5);
-    f.settings.setRollingBand(1.0);
+    f.settings.setValue(Setting::tintOpacity, 0.4);
+    f.settings.setValue(Setting::scanlineOpacity, 0.6);
+    f.settings.setValue(Setting::dustNoise, 0.5);
+    f.settings.setValue(Setting::rollingBand, 1.0);
     f.showAndSettle();
     for (int step = 0; step < 3; ++step) {
         f.clock.time += 0.37;

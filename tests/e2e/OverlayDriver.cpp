@@ -15,6 +15,7 @@
 #include "app/OverlayController.h"
 #include "app/ScreensMenu.h"
 #include "settings/OverlaySettings.h"
+#include "settings/SettingsTable.h"
 #include "ui/SettingsList.h"
 
 #include <QApplication>
@@ -55,13 +56,14 @@ void handle(const std::string& command, OverlaySettings& settings) {
         std::istringstream words(command.substr(4));
         std::string name;
         double value = 0;
-        const bool known = words >> name >> value &&
-                           settings.metaObject()->indexOfProperty(name.c_str()) >= 0 &&
-                           name != "isEnabled";
-        if (known && settings.setProperty(name.c_str(), value))
+        const SettingDefinition* definition =
+            words >> name >> value ? SettingsTable::find(name) : nullptr;
+        if (definition) {
+            settings.setValue(definition->setting, value);
             answer("ok set " + name);
-        else
+        } else {
             answer("unknown " + command);
+        }
     } else if (command == "note") {
         int shown = 0, views = 0;
         for (QWidget* widget : QApplication::allWidgets())

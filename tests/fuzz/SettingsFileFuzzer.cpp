@@ -1,5 +1,6 @@
 #include "settings/OverlaySettings.h"
 #include "settings/QSettingsPreferenceStore.h"
+#include "settings/SettingsTable.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -25,11 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const OverlaySettings settings(std::make_unique<QSettingsPreferenceStore>(file));
         if (settings.isEnabled())
             std::abort();
-        for (int i = 0; i < OverlaySettings::numberCount; ++i) {
-            const auto number = static_cast<OverlaySettings::Number>(i);
-            const double value = settings.number(number);
-            const OverlaySettings::NumberDefinition& definition =
-                OverlaySettings::definition(number);
+        for (int i = 0; i < settingCount; ++i) {
+            const auto number = static_cast<Setting>(i);
+            const double value = settings.value(number);
+            const SettingDefinition& definition = SettingsTable::of(number);
             if (!(value >= definition.lower && value <= definition.upper))
                 std::abort();
         }

@@ -44,7 +44,7 @@ void expectMatchesReference(QSizeF size, const OverlayRenderConfiguration& snaps
 
 OverlayRenderConfiguration with(OverlayRenderConfiguration snapshot, double gridSize) {
     snapshot.gridSize = gridSize;
-    return snapshot;
+    return OverlayRenderConfiguration::from(snapshot);
 }
 
 TEST(FastPath, MatchesTheReferenceForEachLayerAlone) {
@@ -175,10 +175,10 @@ TEST(FastPath, RebuildsTheStillLayersOnlyWhenTheyChange) {
                   renderFast(size, changed, 4, ratio))
             << what << ": nothing stale";
     };
-    for (const auto field :
-         {&OverlayRenderConfiguration::gridSize, &OverlayRenderConfiguration::gridOpacity,
-          &OverlayRenderConfiguration::scanlineOpacity, &OverlayRenderConfiguration::tintHue,
-          &OverlayRenderConfiguration::tintOpacity, &OverlayRenderConfiguration::phosphorGlow}) {
+    for (const auto field : std::initializer_list<double OverlayRenderConfiguration::*>{
+             &OverlayRenderConfiguration::cellSize, &OverlayRenderConfiguration::gridOpacity,
+             &OverlayRenderConfiguration::scanlineOpacity, &OverlayRenderConfiguration::tintHue,
+             &OverlayRenderConfiguration::tintOpacity, &OverlayRenderConfiguration::phosphorGlow}) {
         snapshot.*field = snapshot.*field * 0.5 + 3;
         expectRebuild(snapshot, {64, 48}, 1, "setting");
     }

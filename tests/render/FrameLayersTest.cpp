@@ -47,6 +47,7 @@ TEST(OverlayFrame, WorkedValuesOfCellGlowAndScanlines) {
         snapshot.gridSize = row.gridSize;
         snapshot.phosphorGlow = 1;
         snapshot.scanlineOpacity = 1;
+        snapshot = OverlayRenderConfiguration::from(snapshot);
         const auto context = recordFrame({200, 200}, snapshot, 0);
         const auto& ops = context.operations();
         ASSERT_EQ(ops.size(), 4u) << row.gridSize;

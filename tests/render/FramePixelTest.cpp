@@ -75,6 +75,7 @@ TEST(FramePixels, DefaultGridCoversOnePointPerLineAtEveryPixelRatio) {
     OverlayRenderConfiguration snapshot = allZero();
     snapshot.gridOpacity = 1;
     snapshot.gridSize = 5;
+    snapshot = OverlayRenderConfiguration::from(snapshot);
     for (const double ratio : {1.0, 2.0}) {
         const QImage frame = renderReference({60, 40}, snapshot, 0, ratio);
         const auto at = [&](double x, double y) {

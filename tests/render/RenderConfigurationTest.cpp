@@ -1,43 +1,45 @@
 #include "render/FrameTime.h"
 #include "render/OverlayRenderConfiguration.h"
 #include "settings/InMemoryPreferenceStore.h"
+#include "settings/SettingsTable.h"
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
 namespace {
-using Number = OverlaySettings::Number;
-
-TEST(OverlayRenderConfiguration, DefaultsAreTheSettingsDefaults) {
+// Assignment keeps what it is given; the snapshot brings it into range and
+// carries the cell size the layers share.
+TEST(OverlayRenderConfiguration, ClampsOnceWhereTheSnapshotIsTaken) {
     OverlaySettings settings(std::make_unique<InMemoryPreferenceStore>());
-    EXPECT_EQ(OverlayRenderConfiguration(), OverlayRenderConfiguration::fromSettings(settings));
-    EXPECT_EQ(OverlayRenderConfiguration().gridSize, 4.0);
+    const struct {
+        Setting setting;
+        double assigned, taken;
+    } cases[] = {{Setting::gridSize, 1, 2},
+                 {Setting::gridSize, 60, 48},
+                 {Setting::gridSize, std::nan(""), 4},
+                 {Setting::gridOpacity, 1.5, 1},
+                 {Setting::dustNoise, -0.5, 0},
+                 {Setting::tintHue, 0.25, 0.25}};
+    for (const auto& c : cases) {
+        settings.setValue(c.setting, c.assigned);
+        const auto snapshot = OverlayRenderConfiguration::fromSettings(settings);
+        EXPECT_EQ(snapshot[c.setting], c.taken) << c.assigned;
+        if (c.setting == Setting::gridSize) {
+            EXPECT_EQ(snapshot.cellSize, c.taken);
+        }
+        EXPECT_EQ(settings.value(c.setting) == c.assigned, !std::isnan(c.assigned));
+    }
 }
 
-TEST(OverlayRenderConfiguration, CopiesEverySettingUnchanged) {
-    OverlaySettings settings(std::make_unique<InMemoryPreferenceStore>());
-    // Distinct values, some outside the ranges: nothing is clamped on the way.
-    double value = 0.5;
-    for (int index = 0; index < OverlaySettings::numberCount; ++index) {
-        settings.setNumber(static_cast<Number>(index), value);
-        value += 1.25;
-    }
-    settings.setFlickerMode(FlickerMode::jitter);
-
-    const OverlayRenderConfiguration snapshot = OverlayRenderConfiguration::fromSettings(settings);
-    const double fields[] = {
-        snapshot.gridSize,     snapshot.gridOpacity,      snapshot.scanlineOpacity,
-        snapshot.tintHue,      snapshot.tintOpacity,      snapshot.flickerIntensity,
-        snapshot.phosphorGlow, snapshot.horizontalDrift,  snapshot.horizontalDriftSpeed,
-        snapshot.rollingBand,  snapshot.rollingBandSpeed, snapshot.dustNoise};
-    for (int index = 0; index < OverlaySettings::numberCount; ++index)
-        EXPECT_EQ(fields[index], settings.number(static_cast<Number>(index))) << index;
-    EXPECT_EQ(snapshot.gridSize, 0.5);
-    EXPECT_EQ(snapshot.flickerMode, FlickerMode::jitter);
-
-    // A copy, not a view: later changes do not reach it.
-    settings.setGridSize(9);
-    EXPECT_EQ(snapshot.gridSize, 0.5);
-    EXPECT_NE(snapshot, OverlayRenderConfiguration::fromSettings(settings));
+// The table places each setting in its own field, in the order declared.
+TEST(OverlayRenderConfiguration, EachSettingHasItsOwnField) {
+    OverlayRenderConfiguration snapshot;
+    for (int i = 0; i < settingCount; ++i)
+        EXPECT_EQ(reinterpret_cast<const char*>(&snapshot[Setting(i)]) -
+                      reinterpret_cast<const char*>(&snapshot.gridSize),
+                  i * std::ptrdiff_t(sizeof(double)))
+            << SettingsTable::of(Setting(i)).name;
 }
 
 TEST(FrameTime, CountsSecondsFromTheStartOf2001Utc) {

@@ -2,6 +2,7 @@
 #include "settings/InMemoryPreferenceStore.h"
 #include "settings/OverlaySettings.h"
 #include "settings/QSettingsPreferenceStore.h"
+#include "settings/SettingsTable.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -9,7 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-using Number = OverlaySettings::Number;
 
 // Each built-in look differs from the defaults where it says it does, and
 // applying it reaches every setting through its setter: values held, stored,
@@ -24,24 +24,21 @@ TEST(LookLibrary, ApplyingALookAssignsExactlyTheThirteenValues) {
 
     for (const Look& look : LookLibrary::builtIns()) {
         QSignalSpy changes(&settings, &OverlaySettings::effectSettingsChanged);
-        const Look before = Look::current(settings, {});
+        const SettingValues before = settings.values();
         ASSERT_TRUE(looks.apply(look.name));
-        int differing = look.flickerMode == before.flickerMode ? 0 : 1;
-        for (int i = 0; i < OverlaySettings::numberCount; ++i) {
-            const auto n = static_cast<Number>(i);
-            EXPECT_EQ(settings.number(n), look.numbers[i]) << look.name.toStdString() << i;
-            const QString key = OverlaySettings::key(OverlaySettings::definition(n).name);
-            EXPECT_EQ(store->storedValues().value(key).toDouble(), look.numbers[i]);
-            EXPECT_GE(look.numbers[i], OverlaySettings::definition(n).lower);
-            EXPECT_LE(look.numbers[i], OverlaySettings::definition(n).upper);
-            differing += look.numbers[i] == before.numbers[i] ? 0 : 1;
+        EXPECT_EQ(settings.values(), look.values) << look.name.toStdString();
+        int differing = look.values.flickerMode == before.flickerMode ? 0 : 1;
+        for (const SettingDefinition& definition : SettingsTable::all()) {
+            const double value = look.values[definition.setting];
+            EXPECT_EQ(store->storedValues().value(definition.key()).toDouble(), value);
+            EXPECT_EQ(definition.clamped(value), value) << definition.name;
+            differing += value == before[definition.setting] ? 0 : 1;
         }
-        EXPECT_EQ(settings.flickerMode(), look.flickerMode);
         EXPECT_EQ(changes.count(), differing) << look.name.toStdString();
         EXPECT_TRUE(settings.isEnabled());
         EXPECT_EQ(looks.currentName(), look.name);
     }
-    settings.setGridSize(settings.gridSize() + 1);
+    settings.setValue(Setting::gridSize, settings.value(Setting::gridSize) + 1);
     EXPECT_EQ(looks.currentName(), QString());
     EXPECT_FALSE(looks.apply("No such look"));
 }
@@ -62,10 +59,10 @@ struct LookFile : ::testing::Test {
 TEST_F(LookFile, SavedRenamedAndDeletedLooksSurviveARestart) {
     {
         Run run(file);
-        run.settings.setGridSize(7);
+        run.settings.setValue(Setting::gridSize, 7);
         run.settings.setFlickerMode(FlickerMode::pulse);
         EXPECT_TRUE(run.looks.saveCurrent("  Late night  "));
-        run.settings.setGridSize(9);
+        run.settings.setValue(Setting::gridSize, 9);
         EXPECT_TRUE(run.looks.saveCurrent("Other"));
         // Built-in looks keep their names and cannot be changed.
         EXPECT_FALSE(run.looks.saveCurrent("green PHOSPHOR"));
@@ -81,8 +78,8 @@ TEST_F(LookFile, SavedRenamedAndDeletedLooksSurviveARestart) {
         ASSERT_EQ(run.looks.saved().size(), 2);
         const std::optional<Look> night = run.looks.find("Late night");
         ASSERT_TRUE(night);
-        EXPECT_EQ(night->number(Number::gridSize), 7);
-        EXPECT_EQ(night->flickerMode, FlickerMode::pulse);
+        EXPECT_EQ(night->values.gridSize, 7);
+        EXPECT_EQ(night->values.flickerMode, FlickerMode::pulse);
         // Separators of the file's keys are fine in a name.
         EXPECT_TRUE(run.looks.rename("Late night", "Night/day \\ 100%"));
         EXPECT_TRUE(run.looks.remove("Other"));
@@ -91,9 +88,9 @@ TEST_F(LookFile, SavedRenamedAndDeletedLooksSurviveARestart) {
         Run run(file);
         ASSERT_EQ(run.looks.saved().size(), 1);
         EXPECT_EQ(run.looks.saved().first().name, "Night/day \\ 100%");
-        EXPECT_EQ(run.looks.saved().first().number(Number::gridSize), 7);
+        EXPECT_EQ(run.looks.saved().first().values.gridSize, 7);
         ASSERT_TRUE(run.looks.apply("Night/day \\ 100%"));
-        EXPECT_EQ(run.settings.gridSize(), 7);
+        EXPECT_EQ(run.settings.value(Setting::gridSize), 7);
         EXPECT_TRUE(run.looks.remove("Night/day \\ 100%"));
     }
     Run run(file);
@@ -118,12 +115,11 @@ TEST_F(LookFile, ADamagedLookEntryLoadsClamped) {
     const Look bad = run.looks.saved().first();
     EXPECT_EQ(bad.name, "Bad");
     Look expected{"Bad"};
-    expected.number(Number::gridSize) = 48;
-    expected.number(Number::gridOpacity) = 0;
-    expected.number(Number::tintHue) = 0;
-    EXPECT_EQ(bad.numbers, expected.numbers);
-    EXPECT_EQ(bad.flickerMode, FlickerMode::soft);
+    expected.values.gridSize = 48;
+    expected.values.gridOpacity = 0;
+    expected.values.tintHue = 0;
+    EXPECT_EQ(bad.values, expected.values);
     // The built-in look of that name is not overridden by the file.
-    EXPECT_EQ(run.looks.find("Grid")->number(Number::gridSize), 4);
+    EXPECT_EQ(run.looks.find("Grid")->values.gridSize, 4);
 }
 } // namespace

@@ -1,5 +1,6 @@
 #include "settings/OverlaySettings.h"
 #include "settings/InMemoryPreferenceStore.h"
+#include "settings/SettingsTable.h"
 
 #include <QSignalSpy>
 #include <cmath>
@@ -8,7 +9,6 @@
 #include <vector>
 
 namespace {
-using Number = OverlaySettings::Number;
 
 // Signals emitted, by signature, with how many times.
 using Emissions = QMap<QByteArray, qsizetype>;
@@ -52,8 +52,8 @@ struct Fixture {
 
 void expectDefaults(const OverlaySettings& s) {
     const double defaults[] = {4.0, 0.3, 0.0, 0.33, 0.0, 0.0, 0.0, 0.0, 0.5, 0.0, 0.5, 0.0};
-    for (int i = 0; i < OverlaySettings::numberCount; ++i)
-        EXPECT_EQ(s.number(Number(i)), defaults[i]) << OverlaySettings::definition(Number(i)).name;
+    for (int i = 0; i < settingCount; ++i)
+        EXPECT_EQ(s.value(Setting(i)), defaults[i]) << SettingsTable::of(Setting(i)).name;
     EXPECT_FALSE(s.isEnabled());
     EXPECT_EQ(s.flickerMode(), FlickerMode::soft);
 }
@@ -74,19 +74,21 @@ TEST(OverlaySettingsLoad, ClampsWhatItLoadsButLeavesTheStoreAloneUntilAssigned) 
         {0, 2},    {1.5, 2},  {2, 2},    {47.5, 47.5}, {48, 48},
         {100, 48}, {-inf, 2}, {inf, 48}, {-0.0, 2},    {std::nan(""), 4}};
     for (auto [stored, loaded] : gridSizes)
-        EXPECT_EQ(Fixture({{"overlay.gridSize", stored}}).settings->gridSize(), loaded) << stored;
+        EXPECT_EQ(Fixture({{"overlay.gridSize", stored}}).settings->value(Setting::gridSize),
+                  loaded)
+            << stored;
 
     Fixture f({{"overlay.gridOpacity", -0.2}, {"overlay.dustNoise", 1.5}});
-    EXPECT_EQ(f.settings->gridOpacity(), 0.0);
-    EXPECT_EQ(f.settings->dustNoise(), 1.0);
+    EXPECT_EQ(f.settings->value(Setting::gridOpacity), 0.0);
+    EXPECT_EQ(f.settings->value(Setting::dustNoise), 1.0);
     EXPECT_EQ(f.stored("overlay.gridOpacity").toDouble(), -0.2);
     EXPECT_EQ(f.stored("overlay.dustNoise").toDouble(), 1.5);
     // Assignments are stored as given; only the next load clamps.
-    f.settings->setDustNoise(0.25);
-    f.settings->setGridOpacity(7.0);
+    f.settings->setValue(Setting::dustNoise, 0.25);
+    f.settings->setValue(Setting::gridOpacity, 7.0);
     EXPECT_EQ(f.stored("overlay.dustNoise").toDouble(), 0.25);
-    EXPECT_EQ(f.settings->gridOpacity(), 7.0);
-    EXPECT_EQ(Fixture(f.store->storedValues()).settings->gridOpacity(), 1.0);
+    EXPECT_EQ(f.settings->value(Setting::gridOpacity), 7.0);
+    EXPECT_EQ(Fixture(f.store->storedValues()).settings->value(Setting::gridOpacity), 1.0);
 }
 
 TEST(OverlaySettingsLoad, FlickerModeOnlyFromItsExactRawString) {
@@ -103,17 +105,17 @@ TEST(OverlaySettingsLoad, FlickerModeOnlyFromItsExactRawString) {
 TEST(OverlaySettingsAssign, EveryAssignmentIsWrittenButOnlyAChangeIsNotified) {
     Fixture f;
     OverlaySettings* s = f.settings.get();
-    s->setGridSize(4.0);
-    s->setScanlineOpacity(-0.0); // equals 0
+    s->setValue(Setting::gridSize, 4.0);
+    s->setValue(Setting::scanlineOpacity, -0.0); // equals 0
     s->setFlickerMode(FlickerMode::soft);
     s->setIsEnabled(false);
     EXPECT_EQ(f.emitted(), Emissions());
 
-    s->setGridSize(9.0);
+    s->setValue(Setting::gridSize, 9.0);
     s->setFlickerMode(FlickerMode::pulse);
     s->setIsEnabled(true);
     s->setIsEnabled(true);
-    EXPECT_EQ(f.emitted(), (Emissions{{"gridSizeChanged()", 1},
+    EXPECT_EQ(f.emitted(), (Emissions{{"valueChanged(Setting)", 1},
                                       {"flickerModeChanged()", 1},
                                       {"isEnabledChanged()", 1},
                                       {"effectSettingsChanged()", 2}}));
@@ -139,8 +141,8 @@ TEST(OverlaySettingsReset, FromDefaultsWritesEveryKeySilentlyFromChangesNotifies
               "overlay.scanlineOpacity overlay.tintHue overlay.tintOpacity");
 
     s->setIsEnabled(true);
-    s->setGridSize(12);
-    s->setDustNoise(0.8);
+    s->setValue(Setting::gridSize, 12);
+    s->setValue(Setting::dustNoise, 0.8);
     s->setFlickerMode(FlickerMode::jitter);
     f.requests.clear();
     f.emitted();
@@ -148,8 +150,7 @@ TEST(OverlaySettingsReset, FromDefaultsWritesEveryKeySilentlyFromChangesNotifies
     expectDefaults(*s);
     EXPECT_EQ(f.requests, std::vector<bool>{false});
     EXPECT_EQ(f.emitted(), (Emissions{{"isEnabledChanged()", 1},
-                                      {"gridSizeChanged()", 1},
-                                      {"dustNoiseChanged()", 1},
+                                      {"valueChanged(Setting)", 2},
                                       {"flickerModeChanged()", 1},
                                       {"effectSettingsChanged()", 3}}));
     expectDefaults(*Fixture(f.store->storedValues()).settings);

@@ -53,7 +53,7 @@ TEST(QSettingsPreferenceStore, ADragIsWrittenInBatchesWhileItLasts) {
 
     // A change after a quiet spell is on disk before the setter returns.
     QTest::qWait(QSettingsPreferenceStore::syncDelayMs * 2);
-    store.setDouble(0.5, "single");
+    store.setDouble("single", 0.5);
     EXPECT_TRUE(watch.content().contains("single=0.5"));
     QTest::qWait(QSettingsPreferenceStore::syncDelayMs * 2);
     watch.look();
@@ -61,7 +61,7 @@ TEST(QSettingsPreferenceStore, ADragIsWrittenInBatchesWhileItLasts) {
     // A hundred changes, each in its own turn of the event loop (mouse moves
     // arriving faster than the program can paint): a few writes, not a hundred.
     for (int i = 1; i <= 100; ++i) {
-        store.setDouble(i, "k");
+        store.setDouble("k", i);
         QCoreApplication::processEvents();
         watch.look();
     }
@@ -72,7 +72,7 @@ TEST(QSettingsPreferenceStore, ADragIsWrittenInBatchesWhileItLasts) {
     // drag goes on, not held back until it stops.
     watch.writes = 0;
     for (int i = 101; i <= 200; ++i) {
-        store.setDouble(i, "k");
+        store.setDouble("k", i);
         QTest::qWait(20);
         watch.look();
     }

@@ -1,5 +1,6 @@
 #include "settings/OverlaySettings.h"
 #include "settings/QSettingsPreferenceStore.h"
+#include "settings/SettingsTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,22 +30,23 @@ struct QSettingsPreferenceStoreFile : ::testing::Test {
         {
             const auto s = open();
             EXPECT_FALSE(s->isEnabled());
-            for (int i = 0; i < OverlaySettings::numberCount; ++i) {
-                const auto n = static_cast<OverlaySettings::Number>(i);
-                EXPECT_GE(s->number(n), OverlaySettings::definition(n).lower) << i;
-                EXPECT_LE(s->number(n), OverlaySettings::definition(n).upper) << i;
+            for (int i = 0; i < settingCount; ++i) {
+                const auto n = static_cast<Setting>(i);
+                EXPECT_GE(s->value(n), SettingsTable::of(n).lower) << i;
+                EXPECT_LE(s->value(n), SettingsTable::of(n).upper) << i;
             }
             s->setIsEnabled(true);
-            s->setGridOpacity(0.29);
-            s->setTintHue(1.0 / 3.0);
-            s->setDustNoise(0.1 + 0.2); // 0.30000000000000004
-            s->setGridSize(4.7);
+            s->setValue(Setting::gridOpacity, 0.29);
+            s->setValue(Setting::tintHue, 1.0 / 3.0);
+            s->setValue(Setting::dustNoise, 0.1 + 0.2); // 0.30000000000000004
+            s->setValue(Setting::gridSize, 4.7);
             s->setFlickerMode(FlickerMode::jitter);
         }
         const auto again = open();
         EXPECT_FALSE(again->isEnabled());
-        EXPECT_EQ(std::vector<double>({again->gridOpacity(), again->tintHue(), again->dustNoise(),
-                                       again->gridSize()}),
+        EXPECT_EQ(std::vector<double>(
+                      {again->value(Setting::gridOpacity), again->value(Setting::tintHue),
+                       again->value(Setting::dustNoise), again->value(Setting::gridSize)}),
                   std::vector<double>({0.29, 1.0 / 3.0, 0.1 + 0.2, 4.7}));
         EXPECT_EQ(again->flickerMode(), FlickerMode::jitter);
     }
@@ -65,11 +67,11 @@ TEST_F(HostileFile, GarbageOrTruncatedContentsKeepWhatCanBeRead) {
     write("[General]\noverlay.rollingBand=0.75\n" + garbage);
     expectValidStartAndWorkingStore();
     EXPECT_TRUE(QFile::exists(file + ".damaged"));
-    EXPECT_EQ(open()->rollingBand(), 0.75);
+    EXPECT_EQ(open()->value(Setting::rollingBand), 0.75);
 
     write("[General]\noverlay.rollingBand=0.5\noverlay.tintHue=0.");
     expectValidStartAndWorkingStore();
-    EXPECT_EQ(open()->rollingBand(), 0.5);
+    EXPECT_EQ(open()->value(Setting::rollingBand), 0.5);
 }
 
 TEST_F(HostileFile, NonFiniteHugeAndTextNumbersAndNumericMode) {
@@ -84,12 +86,15 @@ TEST_F(HostileFile, NonFiniteHugeAndTextNumbersAndNumericMode) {
         const auto s = open();
         // NaN: the default, it must not reach the renderer; no numeric reading: 0,
         // not the speeds' default 0.5; beyond a double's range: the nearer end.
-        EXPECT_EQ(std::vector<double>({s->gridSize(), s->gridOpacity(), s->tintHue(),
-                                       s->dustNoise(), s->rollingBandSpeed(), s->rollingBand(),
-                                       s->scanlineOpacity(), s->horizontalDriftSpeed()}),
-                  std::vector<double>({4, 1, 0, 1, 0, 1, 1, 0}));
+        EXPECT_EQ(
+            std::vector<double>({s->value(Setting::gridSize), s->value(Setting::gridOpacity),
+                                 s->value(Setting::tintHue), s->value(Setting::dustNoise),
+                                 s->value(Setting::rollingBandSpeed),
+                                 s->value(Setting::rollingBand), s->value(Setting::scanlineOpacity),
+                                 s->value(Setting::horizontalDriftSpeed)}),
+            std::vector<double>({4, 1, 0, 1, 0, 1, 1, 0}));
         EXPECT_EQ(s->flickerMode(), FlickerMode::soft);
-        s->setTintHue(0.5);
+        s->setValue(Setting::tintHue, 0.5);
     }
     // Clamped in memory only: the file keeps a value until it is next changed.
     QFile kept(file);
@@ -131,13 +136,13 @@ TEST_F(HostileFile, WhatStandsInTheWayKeepsSettingsInMemoryAndTheFileWhole) {
             write(c.content);
         ASSERT_TRUE(QDir().mkpath(c.obstacle));
         const auto s = open();
-        EXPECT_EQ(s->rollingBand(), c.rollingBand) << c.name;
-        s->setGridSize(9);
+        EXPECT_EQ(s->value(Setting::rollingBand), c.rollingBand) << c.name;
+        s->setValue(Setting::gridSize, 9);
         s->store().sync();
         EXPECT_EQ(contentOf(file), c.content) << c.name;
 
         ASSERT_TRUE(QDir(c.obstacle).removeRecursively());
-        s->setGridOpacity(0.5);
+        s->setValue(Setting::gridOpacity, 0.5);
         s->store().sync();
         const QByteArray written = contentOf(file);
         for (const char* line : {"overlay.gridSize=9\n", "overlay.gridOpacity=0.5\n"}) {

@@ -1,4 +1,5 @@
 #include "tools/FrameToolOptions.h"
+#include "settings/SettingsTable.h"
 
 #include "settings/LookLibrary.h"
 
@@ -43,16 +44,16 @@ TEST(FrameToolOptions, ReadsSizeTimeOutputAndSettings) {
     EXPECT_EQ(options->snapshot.flickerMode, FlickerMode::jitter);
     EXPECT_EQ(options->snapshot.dustNoise, 0.1);
 
-    OverlayRenderConfiguration expected;
+    SettingValues expected;
     expected.gridSize = 9;
     expected.flickerMode = FlickerMode::jitter;
     expected.dustNoise = 0.1;
-    EXPECT_EQ(options->snapshot, expected) << "everything else keeps its default";
+    EXPECT_EQ(options->snapshot, OverlayRenderConfiguration::from(expected))
+        << "everything else keeps its default";
 
     // Every numeric setting is reachable by its property name.
-    for (int index = 0; index < OverlaySettings::numberCount; ++index) {
-        const std::string name =
-            OverlaySettings::definition(static_cast<OverlaySettings::Number>(index)).name;
+    for (int index = 0; index < settingCount; ++index) {
+        const std::string name = SettingsTable::of(static_cast<Setting>(index)).name;
         const auto set = parse(with({"--set", name + "=0.625"}));
         ASSERT_TRUE(set) << name;
         EXPECT_NE(set->snapshot, OverlayRenderConfiguration()) << name;
@@ -63,9 +64,9 @@ TEST(FrameToolOptions, ReadsSizeTimeOutputAndSettings) {
                                     [](const Look& look) { return look.name == "Worn tape"; });
     const auto looked = parse(with({"--look", "Worn tape", "--set", "gridSize=9"}));
     ASSERT_TRUE(looked);
-    EXPECT_EQ(looked->snapshot.dustNoise, tape.number(OverlaySettings::Number::dustNoise));
-    EXPECT_EQ(looked->snapshot.tintHue, tape.number(OverlaySettings::Number::tintHue));
-    EXPECT_EQ(looked->snapshot.flickerMode, tape.flickerMode);
+    EXPECT_EQ(looked->snapshot.dustNoise, tape.values.dustNoise);
+    EXPECT_EQ(looked->snapshot.tintHue, tape.values.tintHue);
+    EXPECT_EQ(looked->snapshot.flickerMode, tape.values.flickerMode);
     EXPECT_EQ(looked->snapshot.gridSize, 9);
 }
 

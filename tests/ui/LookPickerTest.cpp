@@ -20,13 +20,13 @@ TEST(LookPicker, ShowsTheMatchingLookAndAppliesTheChosenOne) {
     EXPECT_EQ(picker->currentText(), "Grid");
     EXPECT_FALSE(row->renameButton()->isEnabled());
 
-    t.settings->setGridOpacity(0.5);
+    t.settings->setValue(Setting::gridOpacity, 0.5);
     EXPECT_EQ(picker->currentIndex(), -1) << "shows Custom";
 
     picker->setCurrentIndex(picker->findText("Arcade"));
     emit picker->activated(picker->currentIndex());
     EXPECT_EQ(looks.currentName(), "Arcade");
-    EXPECT_EQ(t.settings->gridSize(), 6);
+    EXPECT_EQ(t.settings->value(Setting::gridSize), 6);
 
     ASSERT_TRUE(looks.saveCurrent("Mine"));
     EXPECT_EQ(picker->currentText(), "Mine");

@@ -85,17 +85,17 @@ TEST(Panels, KeepTheirFixedSizesWithTheButtonsInsideAndTheListScrollingWithin) {
         return scroll->value() > 0;
     };
     OverlaySettings& settings = *open.t.settings;
-    SteppedSlider* slider = open.list()->row(OverlaySettings::Number::gridOpacity)->slider();
+    SteppedSlider* slider = open.list()->row(Setting::gridOpacity)->slider();
     QComboBox* picker = open.list()->flickerPicker();
     EXPECT_TRUE(wheel(slider));
     EXPECT_TRUE(wheel(picker));
-    EXPECT_EQ(settings.gridOpacity(), 0.3);
+    EXPECT_EQ(settings.value(Setting::gridOpacity), 0.3);
     EXPECT_EQ(settings.flickerMode(), FlickerMode::soft);
     slider->setFocus();
     EXPECT_FALSE(wheel(slider));
     picker->setFocus();
     EXPECT_FALSE(wheel(picker));
-    EXPECT_NE(settings.gridOpacity(), 0.3);
+    EXPECT_NE(settings.value(Setting::gridOpacity), 0.3);
     EXPECT_NE(settings.flickerMode(), FlickerMode::soft);
 }
 
@@ -196,12 +196,12 @@ TEST(Keyboard, TabVisitsEveryControlInViewAndThePanelReopensAtTheTop) {
     // A press on a control half under the fade leaves the list where it is;
     // assistive technology moving the focus scrolls it.
     QScrollBar* scroll = area->verticalScrollBar();
-    QWidget* lowest = open.list()->row(OverlaySettings::Number::horizontalDrift)->slider();
+    QWidget* lowest = open.list()->row(Setting::horizontalDrift)->slider();
     QTest::mousePress(lowest, Qt::LeftButton, {}, QPoint(4, 4));
     EXPECT_EQ(QApplication::focusWidget(), lowest);
     EXPECT_EQ(scroll->value(), 0);
     QTest::mouseRelease(lowest, Qt::LeftButton, {}, QPoint(4, 4));
-    QWidget* last = open.list()->row(OverlaySettings::Number::dustNoise)->slider();
+    QWidget* last = open.list()->row(Setting::dustNoise)->slider();
     last->setFocus();
     EXPECT_TRUE(inView(last));
     open.press(Qt::Key_Escape);
@@ -222,19 +222,19 @@ TEST(Keyboard, KeysChangeTheSettingsOneStepAtATime) {
 
     open.press(Qt::Key_Tab); // Pixel size
     open.press(Qt::Key_Right);
-    EXPECT_EQ(settings.gridSize(), 5.0);
+    EXPECT_EQ(settings.value(Setting::gridSize), 5.0);
     open.press(Qt::Key_Left);
     open.press(Qt::Key_Left);
-    EXPECT_EQ(settings.gridSize(), 3.0);
+    EXPECT_EQ(settings.value(Setting::gridSize), 3.0);
     open.press(Qt::Key_End);
-    EXPECT_EQ(settings.gridSize(), 48.0);
+    EXPECT_EQ(settings.value(Setting::gridSize), 48.0);
 
     open.press(Qt::Key_Tab); // Grid
     open.press(Qt::Key_Left);
-    EXPECT_EQ(settings.gridOpacity(), 0.29);
-    EXPECT_EQ(open.list()->row(OverlaySettings::Number::gridOpacity)->formattedValue(), "29 %");
+    EXPECT_EQ(settings.value(Setting::gridOpacity), 0.29);
+    EXPECT_EQ(open.list()->row(Setting::gridOpacity)->formattedValue(), "29 %");
     open.press(Qt::Key_Up);
-    EXPECT_EQ(settings.gridOpacity(), 0.3);
+    EXPECT_EQ(settings.value(Setting::gridOpacity), 0.3);
 
     open.press(Qt::Key_Escape);
     EXPECT_FALSE(open.panel.isVisible());

@@ -15,10 +15,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-using Number = OverlaySettings::Number;
 
 struct Row {
-    Number number;
+    Setting setting;
     const char* title;
     const char* symbol;
     const char* defaultText;
@@ -26,18 +25,18 @@ struct Row {
 };
 
 const Row kRows[] = {
-    {Number::gridSize, "Pixel size", "square.grid.3x3", "4 px", 200},
-    {Number::gridOpacity, "Grid", "grid", "30 %", 3000},
-    {Number::scanlineOpacity, "Scanlines", "line.3.horizontal", "0 %", 0},
-    {Number::tintHue, "Tint color", "paintpalette", "118°", 3300},
-    {Number::tintOpacity, "Tint strength", "circle.lefthalf.filled", "0 %", 0},
-    {Number::flickerIntensity, "Pixel flicker", "sparkles.tv", "0 %", 0},
-    {Number::phosphorGlow, "Phosphor glow", "light.max", "0 %", 0},
-    {Number::horizontalDrift, "Horizontal drift", "arrow.left.and.right", "0 %", 0},
-    {Number::horizontalDriftSpeed, "Drift speed", "speedometer", "50 %", 5000},
-    {Number::rollingBand, "Rolling band", "rectangle.compress.vertical", "0 %", 0},
-    {Number::rollingBandSpeed, "Band speed", "speedometer", "50 %", 5000},
-    {Number::dustNoise, "Signal dust", "circle.grid.cross", "0 %", 0},
+    {Setting::gridSize, "Pixel size", "square.grid.3x3", "4 px", 200},
+    {Setting::gridOpacity, "Grid", "grid", "30 %", 3000},
+    {Setting::scanlineOpacity, "Scanlines", "line.3.horizontal", "0 %", 0},
+    {Setting::tintHue, "Tint color", "paintpalette", "118°", 3300},
+    {Setting::tintOpacity, "Tint strength", "circle.lefthalf.filled", "0 %", 0},
+    {Setting::flickerIntensity, "Pixel flicker", "sparkles.tv", "0 %", 0},
+    {Setting::phosphorGlow, "Phosphor glow", "light.max", "0 %", 0},
+    {Setting::horizontalDrift, "Horizontal drift", "arrow.left.and.right", "0 %", 0},
+    {Setting::horizontalDriftSpeed, "Drift speed", "speedometer", "50 %", 5000},
+    {Setting::rollingBand, "Rolling band", "rectangle.compress.vertical", "0 %", 0},
+    {Setting::rollingBandSpeed, "Band speed", "speedometer", "50 %", 5000},
+    {Setting::dustNoise, "Signal dust", "circle.grid.cross", "0 %", 0},
 };
 
 void expectShowsDefaults(const SettingsList& view) {
@@ -45,8 +44,8 @@ void expectShowsDefaults(const SettingsList& view) {
     EXPECT_EQ(view.enableSwitch()->text() + " " + view.enableSwitch()->symbol(),
               "Overlay disabled display.slash");
     for (const Row& row : kRows) {
-        EXPECT_EQ(view.row(row.number)->formattedValue(), row.defaultText) << row.title;
-        EXPECT_EQ(view.row(row.number)->slider()->sliderPosition(), row.defaultPosition);
+        EXPECT_EQ(view.row(row.setting)->formattedValue(), row.defaultText) << row.title;
+        EXPECT_EQ(view.row(row.setting)->slider()->sliderPosition(), row.defaultPosition);
     }
     EXPECT_EQ(view.flickerPicker()->currentText(), "Soft");
 }
@@ -78,7 +77,7 @@ TEST(SettingsList, EntriesInOrderAndTheHeaderOnlyInTheSettingsWindow) {
     for (QWidget* entry : entries)
         if (auto* row = qobject_cast<SettingSlider*>(entry)) {
             const Row& want = kRows[next++];
-            EXPECT_EQ(row, list->row(want.number));
+            EXPECT_EQ(row, list->row(want.setting));
             EXPECT_EQ(row->title() + " " + row->systemImage(),
                       QString(want.title) + " " + want.symbol);
         }
@@ -97,15 +96,15 @@ TEST(SettingsList, ControlsFollowTheSettingsAndWriteOnlyWhatTheUserDoes) {
                t.writes("flickerMode");
     };
     const int before = writes();
-    t.settings->setGridSize(4.7);
-    t.settings->setGridOpacity(0.57);
+    t.settings->setValue(Setting::gridSize, 4.7);
+    t.settings->setValue(Setting::gridOpacity, 0.57);
     t.settings->setIsEnabled(true);
     t.settings->setFlickerMode(FlickerMode::pulse);
     EXPECT_EQ(writes(), before + 4);
-    const SettingSlider* pixel = view.row(Number::gridSize);
+    const SettingSlider* pixel = view.row(Setting::gridSize);
     EXPECT_EQ(pixel->formattedValue(), "4 px");
     EXPECT_EQ(pixel->slider()->sliderPosition(), 270); // between the steps 4 and 5
-    EXPECT_EQ(view.row(Number::gridOpacity)->formattedValue(), "57 %");
+    EXPECT_EQ(view.row(Setting::gridOpacity)->formattedValue(), "57 %");
     SwitchToggle* toggle = view.enableSwitch();
     EXPECT_EQ(toggle->text() + " " + toggle->symbol(), "Overlay enabled display");
     QComboBox* picker = view.flickerPicker();
@@ -131,8 +130,29 @@ TEST(SettingsList, ControlsFollowTheSettingsAndWriteOnlyWhatTheUserDoes) {
     ASSERT_NE(accessible->valueInterface(), nullptr);
     EXPECT_EQ(accessible->valueInterface()->currentValue().toDouble(), 4.7);
     accessible->valueInterface()->setCurrentValue(10.4);
-    EXPECT_EQ(t.settings->gridSize(), 10.0);
+    EXPECT_EQ(t.settings->value(Setting::gridSize), 10.0);
     EXPECT_EQ(writes(), before + 7);
+}
+
+// A change made elsewhere shows in its own row and in no other.
+TEST(SettingsList, EachRowFollowsOnlyItsOwnSetting) {
+    TestSettings t;
+    SettingsList view(*t.settings, false);
+    const auto texts = [&] {
+        QStringList all;
+        for (const Row& row : kRows)
+            all.append(view.row(row.setting)->formattedValue());
+        return all;
+    };
+    for (std::size_t i = 0; i < std::size(kRows); ++i) {
+        QStringList expected = texts();
+        const bool pixels = kRows[i].setting == Setting::gridSize;
+        t.settings->setValue(kRows[i].setting, pixels ? 9.0 : 0.77);
+        expected[qsizetype(i)] = pixels                                 ? "9 px"
+                                 : kRows[i].setting == Setting::tintHue ? "277°"
+                                                                        : "77 %";
+        EXPECT_EQ(texts(), expected) << kRows[i].title;
+    }
 }
 
 // Each row also writes exactly its bounds and steps: 2...48 by 1 or 0...1 by 0.01.
@@ -146,15 +166,15 @@ TEST(SettingsList, ResetWithTheOverlayOnSwitchesItOffAndRestoresEveryControl) {
     t.settings->setIsEnabled(true);
     t.settings->setFlickerMode(FlickerMode::jitter);
     for (const Row& row : kRows) {
-        const bool pixels = row.number == Number::gridSize;
-        SteppedSlider* slider = list->row(row.number)->slider();
+        const bool pixels = row.setting == Setting::gridSize;
+        SteppedSlider* slider = list->row(row.setting)->slider();
         slider->triggerAction(QAbstractSlider::SliderToMinimum);
         slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        EXPECT_EQ(t.settings->number(row.number), pixels ? 3.0 : 0.01) << row.title;
+        EXPECT_EQ(t.settings->value(row.setting), pixels ? 3.0 : 0.01) << row.title;
         slider->triggerAction(QAbstractSlider::SliderToMaximum);
-        EXPECT_EQ(t.settings->number(row.number), pixels ? 48.0 : 1.0) << row.title;
+        EXPECT_EQ(t.settings->value(row.setting), pixels ? 48.0 : 1.0) << row.title;
     }
-    ASSERT_EQ(list->row(Number::gridSize)->formattedValue(), "48 px");
+    ASSERT_EQ(list->row(Setting::gridSize)->formattedValue(), "48 px");
 
     QTest::mouseClick(panel.resetButton(), Qt::LeftButton);
     EXPECT_EQ(requests, (std::vector<bool>{true, false}));

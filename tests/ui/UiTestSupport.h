@@ -2,6 +2,7 @@
 
 #include "settings/InMemoryPreferenceStore.h"
 #include "settings/OverlaySettings.h"
+#include "settings/SettingsTable.h"
 
 #include <QPalette>
 #include <QString>
@@ -25,7 +26,7 @@ struct TestSettings {
     }
 
     int writes(const char* property) const {
-        return store->writeCount(OverlaySettings::key(property));
+        return store->writeCount(SettingsTable::key(property));
     }
 };
 

@@ -127,7 +127,7 @@ QRegion OverlayFrameRenderer::changedRegion(QSizeF size, const OverlayRenderConf
         }
     };
     if (snapshot.flickerIntensity > 0) {
-        const double cell = overlayCellSize(snapshot);
+        const double cell = snapshot.cellSize;
         addNoise(pixelFlickerPattern(width, height, cell, snapshot, previousTime),
                  pixelFlickerPattern(width, height, cell, snapshot, time),
                  [](const PixelFlickerPattern& p, auto visit) { p.forEachFlash(visit); });
@@ -147,12 +147,13 @@ QRegion OverlayFrameRenderer::changedRegion(QSizeF size, const OverlayRenderConf
         if (hadBefore != horizontalDriftBands(width, height, snapshot, time, after))
             return canvas;
         if (hadBefore) {
-            QRectF from[5], to[5];
-            for (int i = 0; i < 5; ++i) {
+            QRectF from[horizontalDriftBandCount], to[horizontalDriftBandCount];
+            for (int i = 0; i < horizontalDriftBandCount; ++i) {
                 from[i] = before[i].rect;
                 to[i] = after[i].rect;
             }
-            bandsMoved = addBands(bands, from, to, 5, canvas, true) || bandsMoved;
+            bandsMoved =
+                addBands(bands, from, to, horizontalDriftBandCount, canvas, true) || bandsMoved;
         }
     }
     if (snapshot.rollingBand > 0) {

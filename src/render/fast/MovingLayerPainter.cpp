@@ -54,15 +54,15 @@ void MovingLayerPainter::prepareDrift(QSizeF size, const OverlayRenderConfigurat
     for (const HorizontalDriftBand& band : bands)
         m_drift[m_driftCount++] = {band.rect.normalized(),
                                    colorAt(DrawingColor::white(), band.opacity),
-                                   colorAt(DrawingColor::black(), band.opacity * 1.4)};
+                                   colorAt(DrawingColor::black(), band.outlineOpacity)};
 }
 
 void MovingLayerPainter::prepareFlicker(QSizeF size, const OverlayRenderConfiguration& snapshot,
                                         double time) {
     std::optional<PixelFlickerPattern> pattern;
     if (snapshot.flickerIntensity > 0)
-        pattern = pixelFlickerPattern(size.width(), size.height(), overlayCellSize(snapshot),
-                                      snapshot, time);
+        pattern =
+            pixelFlickerPattern(size.width(), size.height(), snapshot.cellSize, snapshot, time);
     if (pattern == m_flickerPattern)
         return; // the same flashes until the next tick
     m_flickerPattern = pattern;

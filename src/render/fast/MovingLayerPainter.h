@@ -2,6 +2,7 @@
 
 #include "render/OverlayRenderConfiguration.h"
 #include "render/layers/DustNoise.h"
+#include "render/layers/HorizontalDrift.h"
 #include "render/layers/PixelFlicker.h"
 
 #include <QBrush>
@@ -53,7 +54,7 @@ private:
     // two brushes taken in turn are each unshared when recoloured.
     const QBrush& solidBrush(const QColor& color);
 
-    std::array<DriftBand, 5> m_drift;
+    std::array<DriftBand, horizontalDriftBandCount> m_drift;
     std::size_t m_driftCount = 0;
     std::optional<PixelFlickerPattern> m_flickerPattern;
     std::optional<DustNoisePattern> m_dustPattern;

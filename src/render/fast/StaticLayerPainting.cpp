@@ -134,11 +134,11 @@ void paintBelow(QImage& image, QSizeF size, const OverlayRenderConfiguration& sn
         drawTint(context, size.width(), size.height(), snapshot);
     }
     if (snapshot.phosphorGlow > 0)
-        paintPhosphorGlow(image, size, overlayCellSize(snapshot), snapshot);
+        paintPhosphorGlow(image, size, snapshot.cellSize, snapshot);
 }
 
 void paintAbove(QImage& image, QSizeF size, const OverlayRenderConfiguration& snapshot) {
-    const double cell = overlayCellSize(snapshot);
+    const double cell = snapshot.cellSize;
     paintPixelGrid(image, size, cell, snapshot);
     if (snapshot.scanlineOpacity > 0)
         paintScanlines(image, size, cell, snapshot);

@@ -25,7 +25,7 @@ bool StaticOverlayLayers::prepare(QSizeF size, double devicePixelRatio,
     key.width = size.width();
     key.height = size.height();
     key.ratio = devicePixelRatio;
-    key.cell = overlayCellSize(snapshot);
+    key.cell = snapshot.cellSize;
     key.gridOpacity = snapshot.gridOpacity;
     key.scanlineOpacity = snapshot.scanlineOpacity;
     key.tintHue = snapshot.tintHue;

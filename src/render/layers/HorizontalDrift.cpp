@@ -17,7 +17,7 @@ bool horizontalDriftBands(double width, double height, const OverlayRenderConfig
     const double phase = time * BandTrack::speedFactor(snapshot.horizontalDriftSpeed);
     const double bandHeight = horizontalDriftBandHeight(height);
     const double sway = strength * 22;
-    for (int index = 0; index < 5; ++index) {
+    for (int index = 0; index < horizontalDriftBandCount; ++index) {
         const double i = index;
         const double wobble = std::sin(i * 1.91 + phase * (i * 0.07 + 0.42));
         const double raw = (height * i) * 0.21 + (phase * 38 + (height * wobble) * 0.5);
@@ -25,8 +25,8 @@ bool horizontalDriftBands(double width, double height, const OverlayRenderConfig
         const double x = sway * std::sin(phase * 4.3 + i * 2.2);
         if (!top || !std::isfinite(x))
             return false;
-        bands[index] = {QRectF(x, *top, width, bandHeight),
-                        strength * (0.018 + 0.01 * (index % 2))};
+        const double opacity = strength * (0.018 + 0.01 * (index % 2));
+        bands[index] = {QRectF(x, *top, width, bandHeight), opacity, opacity * 1.4};
     }
     return true;
 }
@@ -39,7 +39,7 @@ void drawHorizontalDrift(DrawingContext& context, double width, double height,
     for (const HorizontalDriftBand& band : bands) {
         const DrawingPath path = DrawingPath::rectangle(band.rect);
         context.fill(path, Shading::color(DrawingColor::white().withOpacity(band.opacity)));
-        context.stroke(path, Shading::color(DrawingColor::black().withOpacity(band.opacity * 1.4)),
+        context.stroke(path, Shading::color(DrawingColor::black().withOpacity(band.outlineOpacity)),
                        1);
     }
 }

@@ -10,10 +10,12 @@
 // sideways together.
 struct HorizontalDriftBand {
     QRectF rect;
-    double opacity = 0; // of the white fill; the black outline has 1.4 times this
+    double opacity = 0;        // of the white fill
+    double outlineOpacity = 0; // of the black outline
 };
 
-using HorizontalDriftBands = std::array<HorizontalDriftBand, 5>;
+inline constexpr int horizontalDriftBandCount = 5;
+using HorizontalDriftBands = std::array<HorizontalDriftBand, horizontalDriftBandCount>;
 
 double horizontalDriftBandHeight(double height);
 

@@ -10,15 +10,11 @@
 #include "render/layers/Scanlines.h"
 #include "render/layers/Vignette.h"
 
-double overlayCellSize(const OverlayRenderConfiguration& snapshot) {
-    return snapshot.gridSize > 2 ? snapshot.gridSize : 2.0;
-}
-
 void drawOverlayFrame(DrawingContext& context, QSizeF size,
                       const OverlayRenderConfiguration& snapshot, double time) {
     const double width = size.width();
     const double height = size.height();
-    const double cell = overlayCellSize(snapshot);
+    const double cell = snapshot.cellSize;
 
     if (snapshot.tintOpacity > 0)
         drawTint(context, width, height, snapshot);

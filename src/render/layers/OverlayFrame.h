@@ -5,9 +5,6 @@
 
 #include <QSizeF>
 
-// The cell size shared by glow, flicker, grid and scanlines: gridSize, at least 2.
-double overlayCellSize(const OverlayRenderConfiguration& snapshot);
-
 // Draws one overlay frame into a transparent context: the nine layers bottom to
 // top, each compositing over the ones below. A pure function of size (points),
 // snapshot and time (seconds since the reference date): the same inputs always

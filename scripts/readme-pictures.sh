@@ -25,6 +25,15 @@ for palette in "" dark; do
     QT_QPA_PLATFORM=offscreen "$build/tools/retroglimmer-ui-screenshots" "$out" $palette
 done
 
+# Each built-in look over colour bars, as it shows over a picture.
+convert -size 80x270 xc:'#c0c0c0' xc:'#c0c000' xc:'#00c0c0' xc:'#00c000' xc:'#c000c0' \
+    xc:'#c00000' +append "$E2E_TMP/bars.png"
+for look in "Grid" "Green phosphor" "Amber terminal" "Arcade" "Worn tape" "Scanlines only"; do
+    name=look-$(echo "$look" | tr 'A-Z ' 'a-z-')
+    "$frame" --size 480x270 --time 789000000.5 --look "$look" --output "$E2E_TMP/$name.png"
+    convert "$E2E_TMP/bars.png" "$E2E_TMP/$name.png" -composite "$out/$name.png"
+done
+
 start_x 1280x720
 start_tray
 start_solid bars 60 60 1160 620

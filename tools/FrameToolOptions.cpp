@@ -1,5 +1,6 @@
 #include "tools/FrameToolOptions.h"
 
+#include "settings/LookLibrary.h"
 #include "settings/SettingsTable.h"
 
 #include <charconv>
@@ -59,11 +60,22 @@ std::string applySetting(SettingValues& values, const std::string& assignment) {
     values.*definition->field = *parsed;
     return {};
 }
+
+// Takes every value of a built-in look; returns the error message, empty on success.
+std::string applyLook(SettingValues& values, const std::string& name) {
+    for (const Look& look : LookLibrary::builtIns()) {
+        if (look.name != QString::fromStdString(name))
+            continue;
+        values = look.values;
+        return {};
+    }
+    return "unknown look '" + name + "' in --look";
+}
 } // namespace
 
 const char* FrameToolOptions::usage() {
-    return "usage: retroglimmer-frame --size WxH --time SECONDS [--set NAME=VALUE]... "
-           "--output FILE.png";
+    return "usage: retroglimmer-frame --size WxH --time SECONDS [--look NAME] "
+           "[--set NAME=VALUE]... --output FILE.png";
 }
 
 std::optional<FrameToolOptions> FrameToolOptions::parse(const std::vector<std::string>& arguments,
@@ -77,7 +89,8 @@ std::optional<FrameToolOptions> FrameToolOptions::parse(const std::vector<std::s
             options.helpRequested = true;
             return options;
         }
-        if (option != "--size" && option != "--time" && option != "--set" && option != "--output") {
+        if (option != "--size" && option != "--time" && option != "--set" && option != "--look" &&
+            option != "--output") {
             error = option.rfind("-", 0) == 0 ? "unknown option '" + option + "'"
                                               : "unexpected argument '" + option + "'";
             return std::nullopt;
@@ -87,8 +100,8 @@ std::optional<FrameToolOptions> FrameToolOptions::parse(const std::vector<std::s
             return std::nullopt;
         }
         const std::string& value = arguments[++i];
-        if (option == "--set") {
-            error = applySetting(values, value);
+        if (option == "--set" || option == "--look") {
+            error = option == "--set" ? applySetting(values, value) : applyLook(values, value);
             if (!error.empty())
                 return std::nullopt;
             continue;

@@ -8,8 +8,9 @@
 #include <vector>
 
 // The command line of retroglimmer-frame:
-//   --size WxH --time SECONDS [--set NAME=VALUE]... --output FILE.png
-// Settings not given keep their defaults; nothing is read from a settings file.
+//   --size WxH --time SECONDS [--look NAME] [--set NAME=VALUE]... --output FILE.png
+// Settings not given keep their defaults (or the built-in look's values), in
+// the order given; nothing is read from a settings file.
 struct FrameToolOptions {
     QSize size;
     double time = 0;

@@ -2,6 +2,7 @@
 //   QT_QPA_PLATFORM=offscreen retroglimmer-ui-screenshots <directory> [dark]
 // With "dark" the pictures are taken with a dark palette, named *-dark.png.
 #include "settings/InMemoryPreferenceStore.h"
+#include "settings/LookLibrary.h"
 #include "settings/OverlaySettings.h"
 #include "ui/SettingsWindowContent.h"
 #include "ui/TrayPanel.h"
@@ -35,9 +36,12 @@ int main(int argc, char** argv) {
     const QDir directory(QString::fromLocal8Bit(argv[1]));
     OverlaySettings settings(std::make_unique<InMemoryPreferenceStore>());
 
+    LookLibrary looks(settings);
+    looks.apply(QStringLiteral("Amber terminal"));
+
     TrayPanel panel(settings);
     panel.showNear(QRect());
-    SettingsWindowContent window(settings);
+    SettingsWindowContent window(settings, &looks);
     window.setWindowTitle(QStringLiteral("Retro Glimmer"));
     window.show();
     QApplication::processEvents();

@@ -8,8 +8,10 @@
 #include "app/SingleInstance.h"
 #include "app/TrayIcon.h"
 #include "app/UnixSignalQuit.h"
+#include "settings/LookLibrary.h"
 #include "settings/OverlaySettings.h"
 #include "settings/QSettingsPreferenceStore.h"
+#include "settings/ScreenSelection.h"
 
 #include <QApplication>
 
@@ -44,12 +46,18 @@ int Application::run(int argc, char** argv, const AfterLaunch& afterLaunch) {
     OverlaySettings settings(std::make_unique<QSettingsPreferenceStore>());
     OverlayController controller(settings, FrameClock::system());
     controller.registerForScreenChanges();
+    ScreenSelection screens(settings.store());
+    controller.useScreenSelection(&screens);
     if (native) {
+        native->useScreenSelection(&screens);
         native->start(settings, FrameClock::system());
         controller.useNativeOverlay(native.get());
     }
 
-    TrayIcon tray(settings);
+    LookLibrary looks(settings);
+    TrayIcon tray(settings, looks, screens,
+                  native ? ScreensMenu::ScreenList([&native] { return native->outputs(); })
+                         : ScreensMenu::ScreenList(&ScreensMenu::qtScreens));
     QObject::connect(&instance, &SingleInstance::activationRequested, &tray, &TrayIcon::openPanel);
     tray.show();
     PanelWindowSetup::watchBlending(&tray,
@@ -58,6 +66,7 @@ int Application::run(int argc, char** argv, const AfterLaunch& afterLaunch) {
     if (afterLaunch)
         afterLaunch(settings, controller);
     const int status = app.exec();
+    controller.useScreenSelection(nullptr);
     controller.useNativeOverlay(nullptr);
     native.reset();
     return status;

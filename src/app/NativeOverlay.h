@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/ScreenName.h"
+#include "settings/ScreenSelection.h"
+
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -32,4 +35,17 @@ public:
     virtual void show() = 0;
     virtual void hide() = 0;
     virtual QList<Surface> surfaces() const = 0;
+    // The outputs of the moment, as the session names them.
+    virtual QList<ScreenName> outputs() const = 0;
+
+    // Outputs the user turned off get no surface from the next show on.
+    void useScreenSelection(const ScreenSelection* selection) { m_selection = selection; }
+
+protected:
+    bool wanted(const ScreenName& output) const {
+        return !m_selection || m_selection->isShown(output.identity());
+    }
+
+private:
+    const ScreenSelection* m_selection = nullptr;
 };

@@ -4,7 +4,9 @@
 #include "app/NativeWindowSetup.h"
 #include "app/OverlayView.h"
 #include "app/PanelWindowSetup.h"
+#include "app/ScreenName.h"
 #include "settings/OverlaySettings.h"
+#include "settings/ScreenSelection.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -49,6 +51,8 @@ void OverlayController::showPanels() {
         return;
     }
     for (QScreen* screen : m_screens()) {
+        if (m_selection && !m_selection->isShown(ScreenName::of(*screen).identity()))
+            continue;
         // A screen listed twice keeps the later panel; the earlier one goes with
         // the replaced pointer.
         std::unique_ptr<QWidget>& slot = m_windows[screen];
@@ -75,6 +79,14 @@ std::unique_ptr<QWidget> OverlayController::makePanel(QScreen* screen) {
     auto panel = std::make_unique<OverlayView>(m_settings, m_clock);
     PanelWindowSetup::configurePanel(*panel, screen);
     return panel;
+}
+
+void OverlayController::useScreenSelection(const ScreenSelection* selection) {
+    if (m_selection)
+        disconnect(m_selection, nullptr, this, nullptr);
+    m_selection = selection;
+    if (selection)
+        connect(selection, &ScreenSelection::changed, this, &OverlayController::screensChanged);
 }
 
 void OverlayController::screensChanged() {

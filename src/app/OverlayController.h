@@ -12,6 +12,7 @@ class FrameClock;
 class NativeOverlay;
 class OverlaySettings;
 class QScreen;
+class ScreenSelection;
 
 // Keeps one overlay panel per screen while the overlay is on, none while it is
 // off, following the settings' switch. Requests are parked and carried out on
@@ -42,6 +43,9 @@ public:
     void useNativeOverlay(NativeOverlay* overlay) { m_native = overlay; }
     NativeOverlay* nativeOverlay() const { return m_native; }
 
+    // Screens the user turned off get no panel; a change of choice rebuilds.
+    void useScreenSelection(const ScreenSelection* selection);
+
 public slots:
     void screensChanged();
 
@@ -57,4 +61,5 @@ private:
     Windows m_windows;
     std::optional<bool> m_pendingVisibility;
     NativeOverlay* m_native = nullptr;
+    const ScreenSelection* m_selection = nullptr;
 };

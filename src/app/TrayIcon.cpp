@@ -1,6 +1,7 @@
 #include "app/TrayIcon.h"
 
 #include "app/LaunchAtLoginAction.h"
+#include "app/LooksMenu.h"
 #include "app/TraySetup.h"
 #include "settings/OverlaySettings.h"
 #include "ui/SettingsList.h"
@@ -34,15 +35,19 @@ void present(QWidget& window) {
 }
 } // namespace
 
-TrayIcon::TrayIcon(OverlaySettings& settings, QObject* parent)
+TrayIcon::TrayIcon(OverlaySettings& settings, LookLibrary& looks, ScreenSelection& selection,
+                   ScreensMenu::ScreenList screens, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
+    , m_looks(looks)
     , m_panel(std::make_unique<TrayPanel>(settings)) {
     m_icon.setIcon(SymbolIcon::outlined(QStringLiteral("square.grid.3x3")));
     m_icon.setToolTip(tr("Retro Glimmer"));
 
     connect(m_menu.addAction(tr("Settings…")), &QAction::triggered, this,
             &TrayIcon::openSettingsWindow);
+    m_menu.addMenu(new LooksMenu(looks, &m_menu));
+    m_menu.addMenu(new ScreensMenu(selection, std::move(screens), &m_menu));
     new LaunchAtLoginAction(m_menu);
     m_menu.addSeparator();
     connect(m_menu.addAction(tr("Quit")), &QAction::triggered, qApp, &QCoreApplication::quit);
@@ -100,7 +105,7 @@ void TrayIcon::openStandaloneWindow() {
 
 void TrayIcon::openSettingsWindow() {
     if (!m_settingsWindow) {
-        m_settingsWindow = makeWindow(new SettingsWindowContent(m_settings));
+        m_settingsWindow = makeWindow(new SettingsWindowContent(m_settings, &m_looks));
         showCompositorNeed();
     }
     present(*m_settingsWindow);

@@ -1,22 +1,26 @@
 #pragma once
 
+#include "app/ScreensMenu.h"
+
 #include <QMenu>
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QWidget>
 #include <memory>
 
+class LookLibrary;
 class OverlaySettings;
 class TrayPanel;
 
 // The program's one permanent piece of interface: the grid symbol in the tray.
 // A click opens the control panel next to it; its menu offers the settings
-// window, launch at login and quitting.
+// window, the looks, the choice of screens, launch at login and quitting.
 class TrayIcon : public QObject {
     Q_OBJECT
 
 public:
-    explicit TrayIcon(OverlaySettings& settings, QObject* parent = nullptr);
+    TrayIcon(OverlaySettings& settings, LookLibrary& looks, ScreenSelection& selection,
+             ScreensMenu::ScreenList screens = &ScreensMenu::qtScreens, QObject* parent = nullptr);
     ~TrayIcon() override;
 
     // Shows the icon; without a tray to dock in, opens the controls as an
@@ -24,6 +28,7 @@ public:
     void show();
 
     QSystemTrayIcon& icon() { return m_icon; }
+    QMenu& menu() { return m_menu; }
 
     // Every control view, open or opened later, tells whether the overlay
     // waits for a compositor.
@@ -45,6 +50,7 @@ private:
     void showCompositorNeed();
 
     OverlaySettings& m_settings;
+    LookLibrary& m_looks;
     QSystemTrayIcon m_icon;
     QMenu m_menu;
     std::unique_ptr<TrayPanel> m_panel;

@@ -14,6 +14,8 @@ public:
 protected:
     std::optional<QVariant> readValue(const QString& key) const override;
     void writeValue(const QString& key, const QVariant& value) override;
+    void removeValue(const QString& key) override { m_stored.remove(key); }
+    QStringList allStoredKeys() const override { return m_stored.keys(); }
 
 private:
     QVariantMap m_stored;

@@ -41,3 +41,9 @@ std::optional<QString> PreferenceStore::stringForKey(const QString& key) const {
         return std::nullopt;
     return value->toString();
 }
+
+QStringList PreferenceStore::storedKeys(const QString& prefix) const {
+    QStringList keys = allStoredKeys();
+    keys.removeIf([&prefix](const QString& key) { return !key.startsWith(prefix); });
+    return keys;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVariantMap>
 #include <optional>
@@ -27,9 +28,19 @@ public:
     // Pushes pending writes to the persistent medium now.
     virtual void sync() {}
 
+    // Whole groups of keys kept beside the settings (saved looks, screen
+    // choices): any value, read back as stored or registered (invalid when
+    // neither), removed outright, and listed by the group's prefix.
+    QVariant value(const QString& key) const { return lookup(key).value_or(QVariant()); }
+    void setValue(const QString& key, const QVariant& value) { writeValue(key, value); }
+    void remove(const QString& key) { removeValue(key); }
+    QStringList storedKeys(const QString& prefix) const;
+
 protected:
     virtual std::optional<QVariant> readValue(const QString& key) const = 0;
     virtual void writeValue(const QString& key, const QVariant& value) = 0;
+    virtual void removeValue(const QString& key) = 0;
+    virtual QStringList allStoredKeys() const = 0;
 
 private:
     std::optional<QVariant> lookup(const QString& key) const;

@@ -58,7 +58,9 @@ void QSettingsPreferenceStore::open() {
     // Rescue what could be read into a clean file, once the damaged one is
     // out of the way: it may hold the user's hand edits.
     for (auto it = m_values.begin(); it != m_values.end();) {
-        if (it.key().startsWith(QLatin1String(SettingsTable::keyPrefix)))
+        if (it.key().startsWith(QLatin1String(SettingsTable::keyPrefix)) ||
+            it.key().startsWith(QLatin1String("looks/")) ||
+            it.key().startsWith(QLatin1String("screens/")))
             ++it;
         else
             it = m_values.erase(it);
@@ -89,8 +91,12 @@ bool QSettingsPreferenceStore::write() {
         return false;
     // Opened afresh: QSettings merges the changes into what is on disk now.
     const std::unique_ptr<QSettings> settings = m_make();
-    for (auto it = m_unwritten.cbegin(); it != m_unwritten.cend(); ++it)
-        settings->setValue(it.key(), it.value());
+    for (auto it = m_unwritten.cbegin(); it != m_unwritten.cend(); ++it) {
+        if (it.value().isValid())
+            settings->setValue(it.key(), it.value());
+        else
+            settings->remove(it.key());
+    }
     settings->sync();
     return settings->status() != QSettings::AccessError;
 }
@@ -120,6 +126,16 @@ std::optional<QVariant> QSettingsPreferenceStore::readValue(const QString& key) 
 void QSettingsPreferenceStore::writeValue(const QString& key, const QVariant& value) {
     m_values.insert(key, value);
     m_unwritten.insert(key, value);
+    scheduleSync();
+}
+
+void QSettingsPreferenceStore::removeValue(const QString& key) {
+    m_values.remove(key);
+    m_unwritten.insert(key, QVariant());
+    scheduleSync();
+}
+
+void QSettingsPreferenceStore::scheduleSync() {
     // Without an event loop (tools) the destructor writes instead; with a sync
     // coming, it takes this change along.
     if (!QCoreApplication::instance() || m_syncTimer.isActive())

@@ -36,6 +36,8 @@ public:
 protected:
     std::optional<QVariant> readValue(const QString& key) const override;
     void writeValue(const QString& key, const QVariant& value) override;
+    void removeValue(const QString& key) override;
+    QStringList allStoredKeys() const override { return m_values.keys(); }
 
 private:
     using Factory = std::function<std::unique_ptr<QSettings>()>;
@@ -44,12 +46,13 @@ private:
     bool setAsideIfDue();
     bool write();
     void complain(const QString& what);
+    void scheduleSync();
 
     QString m_file;
     Factory m_make;
     // What was read at start and every change since.
     QVariantMap m_values;
-    // Changes not on disk yet.
+    // Changes not on disk yet; an invalid value stands for a removed key.
     QVariantMap m_unwritten;
     // Why the file at the path must be set aside before anything is written
     // there ("was damaged"); empty when it need not be.

@@ -1,11 +1,13 @@
 #include "ui/SettingsWindowContent.h"
 
 #include "ui/ListScrollArea.h"
+#include "ui/LookPicker.h"
 #include "ui/SettingsList.h"
 
 #include <QVBoxLayout>
 
-SettingsWindowContent::SettingsWindowContent(OverlaySettings& settings, QWidget* parent)
+SettingsWindowContent::SettingsWindowContent(OverlaySettings& settings, LookLibrary* looks,
+                                             QWidget* parent)
     : QWidget(parent)
     , m_list(new SettingsList(settings, true)) {
     setFixedSize(fixedFrame);
@@ -24,5 +26,11 @@ SettingsWindowContent::SettingsWindowContent(OverlaySettings& settings, QWidget*
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    if (looks) {
+        auto* picker = new LookPicker(settings, *looks);
+        layout->addWidget(picker);
+        setFixedSize(fixedFrame + QSize(0, picker->sizeHint().height()));
+    }
     layout->addWidget(scrollArea);
 }

@@ -2,18 +2,20 @@
 
 #include <QWidget>
 
+class LookLibrary;
 class SettingsList;
 class OverlaySettings;
 
 // The settings window's content: the settings list with its header, padded,
-// in a fixed-size scroll area.
+// in a fixed-size scroll area, below the row of looks when there are looks.
 class SettingsWindowContent : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr QSize fixedFrame{380, 620};
 
-    explicit SettingsWindowContent(OverlaySettings& settings, QWidget* parent = nullptr);
+    explicit SettingsWindowContent(OverlaySettings& settings, LookLibrary* looks = nullptr,
+                                   QWidget* parent = nullptr);
 
     SettingsList* settingsView() const { return m_list; }
 

@@ -1,7 +1,10 @@
 #include "app/OverlayController.h"
 #include "ManualFrameClock.h"
+#include "app/ScreenName.h"
+#include "app/ScreensMenu.h"
 #include "settings/InMemoryPreferenceStore.h"
 #include "settings/OverlaySettings.h"
+#include "settings/ScreenSelection.h"
 #include "ui/TrayPanel.h"
 
 #include <QApplication>
@@ -169,4 +172,65 @@ TEST(OverlayController, ShowingTheOverlayLeavesTheOpenControlPanelOpen) {
     runQueue();
     EXPECT_TRUE(panel.isVisible());
     EXPECT_EQ(QApplication::activePopupWidget(), &panel);
+}
+
+// A screen turned off in the "Screens" menu gets no panel while the others
+// keep theirs, also after a restart; a screen never seen gets one; turning
+// every screen off shows nothing.
+TEST(OverlayController, ScreensTurnedOffInTheMenuGetNoPanel) {
+    Fixture f;
+    const QList<QScreen*> all = QGuiApplication::screens();
+    auto menuItem = [](ScreensMenu& menu, const QString& label) {
+        emit menu.aboutToShow();
+        for (QAction* action : menu.actions())
+            if (action->text() == label)
+                return action;
+        return static_cast<QAction*>(nullptr);
+    };
+    auto panelScreens = [&f] {
+        QSet<QString> names;
+        for (const auto& [screen, panel] : f.controller.windows())
+            names.insert(screen->name());
+        return names;
+    };
+    {
+        ScreenSelection selection(f.settings.store());
+        ScreensMenu menu(selection, &ScreensMenu::qtScreens);
+        f.controller.useScreenSelection(&selection);
+        f.settings.setIsEnabled(true);
+        runQueue();
+        ASSERT_EQ(panelScreens(), QSet<QString>({"left", "right"}));
+
+        QAction* left = menuItem(menu, "left");
+        ASSERT_TRUE(left && left->isCheckable() && left->isChecked());
+        left->trigger();
+        runQueue();
+        EXPECT_EQ(panelScreens(), QSet<QString>({"right"}));
+        menuItem(menu, "right")->trigger();
+        runQueue();
+        EXPECT_TRUE(f.controller.windows().empty());
+        menuItem(menu, "right")->trigger();
+        runQueue();
+        f.controller.useScreenSelection(nullptr);
+    }
+    ScreenSelection restarted(f.settings.store());
+    EXPECT_FALSE(restarted.isShown("left"));
+    EXPECT_TRUE(restarted.isShown("right"));
+    EXPECT_TRUE(restarted.isShown("never seen"));
+    f.controller.useScreenSelection(&restarted);
+    f.controller.screensChanged();
+    runQueue();
+    EXPECT_EQ(panelScreens(), QSet<QString>({"right"}));
+    f.controller.useScreenSelection(nullptr);
+}
+
+TEST(ScreenName, LabelsAndIdentitiesAsTheSystemNamesTheScreen) {
+    const ScreenName dell{"DP-1", "Dell Inc.", "DELL U2720Q", "ABC123"};
+    EXPECT_EQ(dell.label(), "DELL U2720Q (DP-1)");
+    EXPECT_EQ(dell.identity(), "DP-1|DELL U2720Q|ABC123");
+    EXPECT_EQ((ScreenName{"HDMI-1", "Acme", "", ""}).label(), "Acme (HDMI-1)");
+    EXPECT_EQ((ScreenName{"HDMI-1", "Acme", "", ""}).identity(), "HDMI-1");
+    // Two monitors of one model on different connectors stay apart.
+    EXPECT_NE((ScreenName{"DP-2", "", "DELL U2720Q", ""}).identity(),
+              (ScreenName{"DP-1", "", "DELL U2720Q", ""}).identity());
 }

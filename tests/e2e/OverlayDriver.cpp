@@ -6,11 +6,14 @@
 //   set NAME V    assign the number V to the numeric setting NAME
 //   note          print "note S/N": S of the N control lists show the line
 //                 saying the overlay needs a compositor
+//   screen L on|off  tick or untick the screen labelled L in the tray's
+//                 "Screens" menu
 //   quit          end the program
 // Each command is answered once it has been carried out.
 #include "app/Application.h"
 #include "app/NativeOverlay.h"
 #include "app/OverlayController.h"
+#include "app/ScreensMenu.h"
 #include "settings/OverlaySettings.h"
 #include "settings/SettingsTable.h"
 #include "ui/SettingsList.h"
@@ -70,6 +73,19 @@ void handle(const std::string& command, OverlaySettings& settings,
                 shown += view->compositorNote()->isHidden() ? 0 : 1;
             }
         answer("note " + std::to_string(shown) + "/" + std::to_string(views));
+    } else if (command.starts_with("screen ")) {
+        const auto space = command.rfind(' ');
+        const QString label = QString::fromStdString(command.substr(7, space - 7));
+        QAction* item = nullptr;
+        for (QWidget* widget : QApplication::allWidgets())
+            if (auto* menu = qobject_cast<ScreensMenu*>(widget)) {
+                emit menu->aboutToShow();
+                for (QAction* action : menu->actions())
+                    item = action->text() == label ? action : item;
+            }
+        if (item)
+            item->setChecked(command.substr(space + 1) == "on");
+        answer(item ? "ok screen" : "unknown " + command);
     } else if (command == "quit") {
         QCoreApplication::quit();
     } else if (!command.empty()) {

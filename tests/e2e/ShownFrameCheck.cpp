@@ -46,14 +46,14 @@ QImage windowPixels(QWidget& window) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     OverlaySettings settings{std::make_unique<InMemoryPreferenceStore>()};
-    settings.setTintOpacity(0.4);
-    settings.setScanlineOpacity(0.6);
-    settings.setRollingBand(1);
-    settings.setRollingBandSpeed(1);
-    settings.setHorizontalDrift(1);
-    settings.setHorizontalDriftSpeed(1);
-    settings.setDustNoise(1);
-    settings.setFlickerIntensity(0.3);
+    settings.setValue(Setting::tintOpacity, 0.4);
+    settings.setValue(Setting::scanlineOpacity, 0.6);
+    settings.setValue(Setting::rollingBand, 1);
+    settings.setValue(Setting::rollingBandSpeed, 1);
+    settings.setValue(Setting::horizontalDrift, 1);
+    settings.setValue(Setting::horizontalDriftSpeed, 1);
+    settings.setValue(Setting::dustNoise, 1);
+    settings.setValue(Setting::flickerIntensity, 0.3);
     SetClock clock;
     OverlayView view(settings, clock);
     view.resize(320, 240);

@@ -1,6 +1,8 @@
 #include "tools/FrameToolOptions.h"
 #include "settings/SettingsTable.h"
 
+#include "settings/LookLibrary.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,6 +58,16 @@ TEST(FrameToolOptions, ReadsSizeTimeOutputAndSettings) {
         ASSERT_TRUE(set) << name;
         EXPECT_NE(set->snapshot, OverlayRenderConfiguration()) << name;
     }
+
+    // A built-in look's values, then later assignments over them.
+    const Look tape = *std::find_if(LookLibrary::builtIns().begin(), LookLibrary::builtIns().end(),
+                                    [](const Look& look) { return look.name == "Worn tape"; });
+    const auto looked = parse(with({"--look", "Worn tape", "--set", "gridSize=9"}));
+    ASSERT_TRUE(looked);
+    EXPECT_EQ(looked->snapshot.dustNoise, tape.values.dustNoise);
+    EXPECT_EQ(looked->snapshot.tintHue, tape.values.tintHue);
+    EXPECT_EQ(looked->snapshot.flickerMode, tape.values.flickerMode);
+    EXPECT_EQ(looked->snapshot.gridSize, 9);
 }
 
 TEST(FrameToolOptions, RejectsBadOptionsNamingThem) {
@@ -78,5 +90,6 @@ TEST(FrameToolOptions, RejectsBadValuesNamingThem) {
     expectError(with({"--set", "isEnabled=1"}), {"isEnabled"});
     expectError(with({"--set", "gridOpacity=half"}), {"gridOpacity", "half"});
     expectError(with({"--set", "flickerMode=Soft"}), {"flickerMode", "Soft"});
+    expectError(with({"--look", "Sepia"}), {"--look", "Sepia"});
 }
 } // namespace

@@ -20,8 +20,12 @@ WaylandOutput::~WaylandOutput() {
         wl_output_destroy(m_output);
 }
 
-void WaylandOutput::onGeometry(void*, wl_output*, int32_t, int32_t, int32_t, int32_t, int32_t,
-                               const char*, const char*, int32_t) {}
+void WaylandOutput::onGeometry(void* data, wl_output*, int32_t, int32_t, int32_t, int32_t, int32_t,
+                               const char* make, const char* model, int32_t) {
+    auto* self = static_cast<WaylandOutput*>(data);
+    self->m_name.maker = QString::fromUtf8(make);
+    self->m_name.model = QString::fromUtf8(model);
+}
 
 void WaylandOutput::onMode(void*, wl_output*, uint32_t, int32_t, int32_t, int32_t) {}
 
@@ -36,7 +40,7 @@ void WaylandOutput::onScale(void* data, wl_output*, int32_t factor) {
 }
 
 void WaylandOutput::onName(void* data, wl_output*, const char* name) {
-    static_cast<WaylandOutput*>(data)->m_name = QString::fromUtf8(name);
+    static_cast<WaylandOutput*>(data)->m_name.connector = QString::fromUtf8(name);
 }
 
 void WaylandOutput::onDescription(void*, wl_output*, const char*) {}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ScreenName.h"
+
 #include <QObject>
 #include <QString>
 #include <cstdint>
@@ -7,7 +9,7 @@
 struct wl_output;
 struct wl_registry;
 
-// One output (monitor) of the compositor: its name and integer scale, told
+// One output (monitor) of the compositor: its names and integer scale, told
 // again whenever the compositor finishes a round of changes.
 class WaylandOutput : public QObject {
     Q_OBJECT
@@ -18,7 +20,8 @@ public:
 
     wl_output* output() const { return m_output; }
     uint32_t globalName() const { return m_globalName; }
-    QString name() const { return m_name; }
+    QString name() const { return m_name.connector; }
+    const ScreenName& screenName() const { return m_name; }
     int scale() const { return m_scale; }
 
 signals:
@@ -26,8 +29,8 @@ signals:
     void changed();
 
 private:
-    static void onGeometry(void*, wl_output*, int32_t, int32_t, int32_t, int32_t, int32_t,
-                           const char*, const char*, int32_t);
+    static void onGeometry(void* data, wl_output*, int32_t, int32_t, int32_t, int32_t, int32_t,
+                           const char* make, const char* model, int32_t);
     static void onMode(void*, wl_output*, uint32_t, int32_t, int32_t, int32_t);
     static void onDone(void* data, wl_output*);
     static void onScale(void* data, wl_output*, int32_t factor);
@@ -36,7 +39,7 @@ private:
 
     wl_output* m_output;
     uint32_t m_globalName;
-    QString m_name;
+    ScreenName m_name;
     int m_scale = 1;
     int m_pendingScale = 1;
 };

@@ -129,8 +129,15 @@ QList<NativeOverlay::Surface> WaylandOverlay::surfaces() const {
     return list;
 }
 
+QList<ScreenName> WaylandOverlay::outputs() const {
+    QList<ScreenName> list;
+    for (const auto& [name, output] : m_outputs)
+        list.append(output->screenName());
+    return list;
+}
+
 void WaylandOverlay::addSurface(WaylandOutput& output) {
-    if (!m_settings)
+    if (!m_settings || !wanted(output.screenName()))
         return;
     auto surface = std::make_unique<LayerSurface>(m_globals, output.output(), output.scale(),
                                                   *m_settings, *m_clock);

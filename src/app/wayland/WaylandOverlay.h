@@ -28,6 +28,7 @@ public:
     void show() override;
     void hide() override;
     QList<Surface> surfaces() const override;
+    QList<ScreenName> outputs() const override;
 
 private:
     explicit WaylandOverlay(wl_display* display);

@@ -100,7 +100,7 @@ void TrayIcon::openStandaloneWindow() {
 
 void TrayIcon::openSettingsWindow() {
     if (!m_settingsWindow) {
-        m_settingsWindow = makeWindow(new SettingsWindowContent(m_settings));
+        m_settingsWindow = makeWindow(new SettingsWindowContent(m_settings, m_shortcut));
         showCompositorNeed();
     }
     present(*m_settingsWindow);

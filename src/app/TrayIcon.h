@@ -7,6 +7,7 @@
 #include <memory>
 
 class OverlaySettings;
+class ToggleShortcut;
 class TrayPanel;
 
 // The program's one permanent piece of interface: the grid symbol in the tray.
@@ -24,6 +25,9 @@ public:
     void show();
 
     QSystemTrayIcon& icon() { return m_icon; }
+
+    // The settings window, when next made, offers to change this shortcut.
+    void setToggleShortcut(ToggleShortcut* shortcut) { m_shortcut = shortcut; }
 
     // Every control view, open or opened later, tells whether the overlay
     // waits for a compositor.
@@ -45,6 +49,7 @@ private:
     void showCompositorNeed();
 
     OverlaySettings& m_settings;
+    ToggleShortcut* m_shortcut = nullptr;
     QSystemTrayIcon m_icon;
     QMenu m_menu;
     std::unique_ptr<TrayPanel> m_panel;

@@ -2,11 +2,13 @@
 
 #include "ui/ListScrollArea.h"
 #include "ui/SettingsList.h"
+#include "ui/ShortcutField.h"
 
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-SettingsWindowContent::SettingsWindowContent(OverlaySettings& settings, QWidget* parent)
+SettingsWindowContent::SettingsWindowContent(OverlaySettings& settings, ToggleShortcut* shortcut,
+                                             QWidget* parent)
     : QWidget(parent)
     , m_scrollArea(new ListScrollArea)
     , m_list(new SettingsList(settings, true)) {
@@ -16,6 +18,8 @@ SettingsWindowContent::SettingsWindowContent(OverlaySettings& settings, QWidget*
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(20, 20, 20, 20);
     contentLayout->addWidget(m_list);
+    if (shortcut)
+        contentLayout->addWidget(new ShortcutField(*shortcut));
     m_scrollArea->setWidget(content);
     m_scrollArea->setWidgetResizable(true);
     m_scrollArea->setFrameShape(QFrame::NoFrame);

@@ -1,7 +1,7 @@
 #include "tools/FrameToolOptions.h"
 
 #include "settings/LookLibrary.h"
-#include "settings/SettingsTable.h"
+#include "settings/SettingAssignment.h"
 
 #include <charconv>
 #include <cmath>
@@ -38,27 +38,11 @@ std::optional<QSize> parseSize(const std::string& text) {
 }
 
 // Applies one NAME=VALUE; returns the error message, empty on success.
-std::string applySetting(SettingValues& values, const std::string& assignment) {
-    const std::size_t equals = assignment.find('=');
-    if (equals == std::string::npos || equals == 0)
-        return "invalid --set '" + assignment + "': expected NAME=VALUE";
-    const std::string name = assignment.substr(0, equals);
-    const std::string value = assignment.substr(equals + 1);
-    if (name == SettingsTable::flickerModeName) {
-        const std::optional<FlickerMode> mode = FlickerMode::fromRawValue(value);
-        if (!mode)
-            return "invalid value '" + value + "' for flickerMode: expected soft, pulse or jitter";
-        values.flickerMode = *mode;
-        return {};
-    }
-    const SettingDefinition* definition = SettingsTable::find(name);
-    if (!definition)
-        return "unknown setting '" + name + "' in --set";
-    const std::optional<double> parsed = parseFinite(value);
-    if (!parsed)
-        return "invalid value '" + value + "' for " + name + ": expected a finite number";
-    values.*definition->field = *parsed;
-    return {};
+std::string applySetting(SettingValues& values, const std::string& text) {
+    std::string error;
+    if (const std::optional<SettingAssignment> assignment = SettingAssignment::parse(text, error))
+        assignment->applyTo(values);
+    return error;
 }
 
 // Takes every value of a built-in look; returns the error message, empty on success.

@@ -1,7 +1,10 @@
 #include "app/Application.h"
 
+#include "app/CommandLine.h"
+#include "app/CommandRunner.h"
 #include "app/DisplayCheck.h"
 #include "app/FrameClock.h"
+#include "app/GlobalShortcut.h"
 #include "app/NativeOverlay.h"
 #include "app/OverlayController.h"
 #include "app/PanelWindowSetup.h"
@@ -12,10 +15,18 @@
 #include "settings/OverlaySettings.h"
 #include "settings/QSettingsPreferenceStore.h"
 #include "settings/ScreenSelection.h"
+#include "settings/ToggleShortcut.h"
 
 #include <QApplication>
 
 int Application::run(int argc, char** argv, const AfterLaunch& afterLaunch) {
+    // Commands that need no running program are done without a display.
+    const CommandLine commandLine = CommandLine::parse(argc, argv);
+    if (commandLine.exitStatus)
+        return *commandLine.exitStatus;
+    if (!commandLine.startsProgram())
+        return commandLine.runWithoutStart(argc, argv);
+
     // First of all: a signal at any later moment ends the program in order.
     UnixSignalQuit signalQuit;
     if (!PanelWindowSetup::prepareProcess() || !DisplayCheck::displayOpens())
@@ -26,13 +37,16 @@ int Application::run(int argc, char** argv, const AfterLaunch& afterLaunch) {
     QApplication::setQuitOnLastWindowClosed(false);
     signalQuit.listen();
 
-    // A second start only asks the running copy to show its panel.
+    // A second start hands its commands to the running copy, or asks it to
+    // show its panel.
     SingleInstance instance;
-    switch (instance.claim()) {
+    const QByteArrayList request =
+        commandLine.commands.isEmpty() ? QByteArrayList{"show"} : commandLine.request();
+    switch (instance.claim(request)) {
     case SingleInstance::Claim::claimed:
         break;
     case SingleInstance::Claim::handedOver:
-        return 0;
+        return CommandLine::report(instance.answer());
     case SingleInstance::Claim::unanswered:
         return 1;
     }
@@ -58,11 +72,23 @@ int Application::run(int argc, char** argv, const AfterLaunch& afterLaunch) {
     TrayIcon tray(settings, looks, screens,
                   native ? ScreensMenu::ScreenList([&native] { return native->outputs(); })
                          : ScreensMenu::ScreenList(&ScreensMenu::qtScreens));
-    QObject::connect(&instance, &SingleInstance::activationRequested, &tray, &TrayIcon::openPanel);
+    CommandRunner commands(settings, [&tray] { tray.openPanel(); });
+    instance.setRequestHandler(
+        [&commands](const QByteArrayList& lines) { return commands.run(lines); });
+    ToggleShortcut shortcut(settings.store());
+    tray.setToggleShortcut(&shortcut);
+    const std::unique_ptr<GlobalShortcut> keys = GlobalShortcut::create();
+    if (keys) {
+        QObject::connect(keys.get(), &GlobalShortcut::activated, &settings,
+                         [&settings] { settings.setIsEnabled(!settings.isEnabled()); });
+        keys->follow(shortcut);
+    }
     tray.show();
     PanelWindowSetup::watchBlending(&tray,
                                     [&tray](bool blends) { tray.setNeedsCompositor(!blends); });
 
+    // The first start carries out its own commands (--on, --toggle, ...).
+    CommandLine::report(commands.run(commandLine.commands));
     if (afterLaunch)
         afterLaunch(settings, controller);
     const int status = app.exec();

@@ -12,7 +12,9 @@
 #include <sys/un.h>
 
 namespace {
-const char kShowMessage[] = "show\n";
+// A request longer than this is not one of ours: the connection is dropped.
+constexpr qsizetype kMaximumRequestBytes = 64 * 1024;
+constexpr int kConnectRetryMs = 100;
 
 // A path too long for a local socket's address lets no second start reach the
 // running copy: say so rather than fail without a word. Qt needs a byte of the
@@ -27,7 +29,6 @@ void warnIfTooLongForASocket(const QString& path) {
                  "most %zu); a second start cannot reach the running copy.\n",
                  encoded.constData(), std::size_t(encoded.size()), limit);
 }
-constexpr int kConnectRetryMs = 100;
 } // namespace
 
 SingleInstance::SingleInstance(const QString& directory, QObject* parent)
@@ -37,20 +38,43 @@ SingleInstance::SingleInstance(const QString& directory, QObject* parent)
         m_directory = InstanceLocation::directory();
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().contains("show"))
-                    emit activationRequested();
-                socket->disconnectFromServer();
-            });
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            if (!InstanceLocation::peerIsThisUser(socket->socketDescriptor())) {
+                std::fprintf(stderr, "retroglimmer: refused a request from another user\n");
+                socket->abort();
+                continue;
+            }
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { serve(socket); });
         }
     });
 }
 
 SingleInstance::~SingleInstance() = default;
 
-SingleInstance::Claim SingleInstance::claim() {
-    QDir().mkpath(m_directory);
+void SingleInstance::setRequestHandler(RequestHandler handler) {
+    m_handler = std::move(handler);
+}
+
+void SingleInstance::serve(QLocalSocket* socket) {
+    QByteArray buffer = socket->property("request").toByteArray() + socket->readAll();
+    const qsizetype end = buffer.indexOf("\n\n");
+    if (end < 0) {
+        if (buffer.size() > kMaximumRequestBytes)
+            socket->abort();
+        else
+            socket->setProperty("request", buffer);
+        return;
+    }
+    socket->setProperty("request", QVariant());
+    const QByteArrayList answer =
+        m_handler ? m_handler(buffer.left(end).split('\n')) : QByteArrayList{"ok"};
+    for (const QByteArray& line : answer)
+        socket->write(line + '\n');
+    socket->disconnectFromServer();
+}
+
+SingleInstance::Claim SingleInstance::claim(const QByteArrayList& request, bool serve) {
+    InstanceLocation::makePrivateFolder(m_directory);
     const QString socketPath = filePath(".socket");
     warnIfTooLongForASocket(socketPath);
     const QString lockPath = filePath(".lock");
@@ -66,7 +90,7 @@ SingleInstance::Claim SingleInstance::claim() {
         // The directory is unusable: run anyway rather than not at all.
         if (m_lock->error() != QLockFile::LockFailedError)
             return Claim::claimed;
-        if (notifyRunningInstance())
+        if (handOver(request))
             return Claim::handedOver;
         qint64 pid = 0;
         QString host, application;
@@ -79,13 +103,15 @@ SingleInstance::Claim SingleInstance::claim() {
                      qPrintable(holder), qPrintable(m_lock->fileName()), answerTimeoutMs / 1000);
         return Claim::unanswered;
     }
+    if (!serve)
+        return Claim::claimed;
     QLocalServer::removeServer(socketPath);
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     m_server.listen(socketPath);
     return Claim::claimed;
 }
 
-bool SingleInstance::notifyRunningInstance() const {
+bool SingleInstance::handOver(const QByteArrayList& request) {
     // The running copy may be between taking the lock and listening: try again
     // until the deadline.
     const QDeadlineTimer deadline(answerTimeoutMs);
@@ -94,11 +120,16 @@ bool SingleInstance::notifyRunningInstance() const {
         QLocalSocket socket;
         socket.connectToServer(socketPath);
         if (socket.waitForConnected(int(deadline.remainingTime()))) {
-            socket.write(kShowMessage);
-            // It hangs up once it has handled the request; a copy that is
-            // stuck leaves the connection waiting.
-            return socket.waitForBytesWritten(int(deadline.remainingTime())) &&
-                   socket.waitForDisconnected(int(deadline.remainingTime()));
+            socket.write(request.join('\n') + "\n\n");
+            // It hangs up once it has answered; a copy that is stuck, or
+            // refuses this user, leaves no answer.
+            QByteArray reply;
+            while (!deadline.hasExpired() && socket.waitForReadyRead(int(deadline.remainingTime())))
+                reply += socket.readAll();
+            reply += socket.readAll();
+            m_answer = reply.split('\n');
+            m_answer.removeAll(QByteArray());
+            return !m_answer.isEmpty();
         }
         if (deadline.remainingTime() <= kConnectRetryMs)
             return false;

@@ -105,7 +105,7 @@ void TrayIcon::openStandaloneWindow() {
 
 void TrayIcon::openSettingsWindow() {
     if (!m_settingsWindow) {
-        m_settingsWindow = makeWindow(new SettingsWindowContent(m_settings, &m_looks));
+        m_settingsWindow = makeWindow(new SettingsWindowContent(m_settings, &m_looks, m_shortcut));
         showCompositorNeed();
     }
     present(*m_settingsWindow);

@@ -10,6 +10,7 @@
 
 class LookLibrary;
 class OverlaySettings;
+class ToggleShortcut;
 class TrayPanel;
 
 // The program's one permanent piece of interface: the grid symbol in the tray.
@@ -29,6 +30,9 @@ public:
 
     QSystemTrayIcon& icon() { return m_icon; }
     QMenu& menu() { return m_menu; }
+
+    // The settings window, when next made, offers to change this shortcut.
+    void setToggleShortcut(ToggleShortcut* shortcut) { m_shortcut = shortcut; }
 
     // Every control view, open or opened later, tells whether the overlay
     // waits for a compositor.
@@ -51,6 +55,7 @@ private:
 
     OverlaySettings& m_settings;
     LookLibrary& m_looks;
+    ToggleShortcut* m_shortcut = nullptr;
     QSystemTrayIcon m_icon;
     QMenu m_menu;
     std::unique_ptr<TrayPanel> m_panel;

@@ -3,11 +3,12 @@
 #include "ui/ListScrollArea.h"
 #include "ui/LookPicker.h"
 #include "ui/SettingsList.h"
+#include "ui/ShortcutField.h"
 
 #include <QVBoxLayout>
 
 SettingsWindowContent::SettingsWindowContent(OverlaySettings& settings, LookLibrary* looks,
-                                             QWidget* parent)
+                                             ToggleShortcut* shortcut, QWidget* parent)
     : QWidget(parent)
     , m_list(new SettingsList(settings, true)) {
     setFixedSize(fixedFrame);
@@ -16,6 +17,8 @@ SettingsWindowContent::SettingsWindowContent(OverlaySettings& settings, LookLibr
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(20, 20, 20, 20);
     contentLayout->addWidget(m_list);
+    if (shortcut)
+        contentLayout->addWidget(new ShortcutField(*shortcut));
     auto* scrollArea = new ListScrollArea;
     scrollArea->setWidget(content);
     scrollArea->setWidgetResizable(true);

@@ -4,12 +4,16 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <cstring>
 #include <future>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using testing::HasSubstr;
 using testing::Not;
@@ -19,25 +23,83 @@ using Claim = SingleInstance::Claim;
 
 // A later start is another process: it waits on its own thread while this
 // one's event loop lets the running copy answer.
-Claim laterStart(const QString& directory) {
-    std::future<Claim> claim = std::async(std::launch::async, [directory] {
+Claim laterStart(const QString& directory, const QByteArrayList& request = {"show"},
+                 QByteArrayList* answer = nullptr) {
+    std::future<Claim> claim = std::async(std::launch::async, [=] {
         SingleInstance later(directory);
-        return later.claim();
+        const Claim result = later.claim(request);
+        if (answer)
+            *answer = later.answer();
+        return result;
     });
     while (claim.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
         QCoreApplication::processEvents();
     return claim.get();
 }
+
+// The running copy's requests, answered "ok".
+struct Requests {
+    explicit Requests(SingleInstance& instance) {
+        instance.setRequestHandler([this](const QByteArrayList& request) {
+            received.append(request);
+            return QByteArrayList{"ok"};
+        });
+    }
+    QList<QByteArrayList> received;
+};
 } // namespace
 
-TEST(SingleInstance, SecondStartAsksTheFirstToShowItselfAndGivesUp) {
+TEST(SingleInstance, SecondStartHandsItsRequestToTheFirstAndGetsTheAnswer) {
     QTemporaryDir dir;
     SingleInstance first(dir.path());
     ASSERT_EQ(first.claim(), Claim::claimed);
-    QSignalSpy shown(&first, &SingleInstance::activationRequested);
+    first.setRequestHandler([](const QByteArrayList& request) {
+        return QByteArrayList{"got " + request.join(','), "ok"};
+    });
 
+    QByteArrayList answer;
+    EXPECT_EQ(laterStart(dir.path(), {"set gridSize=8", "on"}, &answer), Claim::handedOver);
+    EXPECT_EQ(answer, QByteArrayList({"got set gridSize=8,on", "ok"}));
+}
+
+// Root runs the test; the other user is nobody. The folder and the socket are
+// opened to everyone, so only the running copy's own check stands in the way.
+TEST(SingleInstance, RunningCopyHangsUpOnAnotherUser) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as another user";
+    QTemporaryDir dir;
+    SingleInstance first(dir.path());
+    ASSERT_EQ(first.claim(), Claim::claimed);
+    Requests requests(first);
+    const QByteArray socketPath =
+        QFile::encodeName(dir.filePath(InstanceLocation::name() + ".socket"));
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    ASSERT_EQ(chmod(socketPath.constData(), 0777), 0);
+
+    const pid_t child = fork();
+    if (child == 0) {
+        // 0: connected and hung up on without an answer.
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, socketPath.constData(), sizeof address.sun_path - 1);
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        if (setgid(65534) != 0 || setuid(65534) != 0 ||
+            connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+            _exit(2);
+        const char request[] = "on\n\n";
+        char answer[16];
+        _exit(write(fd, request, sizeof request - 1) >= 0 && read(fd, answer, sizeof answer) <= 0
+                  ? 0
+                  : 1);
+    }
+    int status = 0;
+    while (waitpid(child, &status, WNOHANG) == 0)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_TRUE(requests.received.isEmpty());
+    // This user is still served.
     EXPECT_EQ(laterStart(dir.path()), Claim::handedOver);
-    EXPECT_EQ(shown.count(), 1);
+    EXPECT_EQ(requests.received.size(), 1);
 }
 
 TEST(SingleInstance, ARunningCopyThatDoesNotAnswerIsReportedWithinTheTimeout) {
@@ -65,9 +127,9 @@ TEST(SingleInstance, LockLeftByACrashedRunDoesNotBlockTheNextStart) {
     SingleInstance next(dir.path());
     EXPECT_EQ(next.claim(), Claim::claimed);
     // And it answers later starts.
-    QSignalSpy shown(&next, &SingleInstance::activationRequested);
+    Requests requests(next);
     EXPECT_EQ(laterStart(dir.path()), Claim::handedOver);
-    EXPECT_EQ(shown.count(), 1);
+    EXPECT_EQ(requests.received, QList<QByteArrayList>{{"show"}});
 }
 
 TEST(SingleInstance, SocketPathsLongerThanTheSystemAllowsAreReported) {

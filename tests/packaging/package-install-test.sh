@@ -58,9 +58,9 @@ debs=("$work"/cpack/*.deb)
 deb=${debs[0]}
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-# Computed by dpkg-shlibdeps, and the run-time plugin named by hand.
+# Computed by dpkg-shlibdeps.
 names=$(tr ',' '\n' <<<"$depends" | sed 's/(.*//; s/ //g')
-for dep in libc6 libqt6widgets6 libqt6svg6 qt6-qpa-plugins; do
+for dep in libc6 libqt6widgets6 libqt6svg6; do
     grep -qx "$dep" <<<"$names" || fail "Depends lacks $dep"
 done
 

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/RemoteCommand.h"
+
+#include <QByteArrayList>
+#include <QList>
+#include <functional>
+#include <optional>
+#include <string>
+
+class OverlaySettings;
+
+// Carries out commands on the settings exactly as the panel would: through
+// the settings' setters, so every change is stored and every view follows.
+// All of a request is checked before any of it is applied.
+class CommandRunner {
+public:
+    explicit CommandRunner(OverlaySettings& settings, std::function<void()> showPanel = {});
+
+    // The answer: what get prints, then "ok"; or only "error: MESSAGE" when a
+    // command is unknown or its name or value is bad, nothing applied then.
+    QByteArrayList run(const QByteArrayList& request);
+    QByteArrayList run(const QList<RemoteCommand>& commands);
+
+    // What is wrong with the first bad command, or nothing.
+    static std::optional<std::string> problem(const QList<RemoteCommand>& commands);
+    static bool succeeded(const QByteArrayList& answer);
+
+private:
+    OverlaySettings& m_settings;
+    std::function<void()> m_showPanel;
+};

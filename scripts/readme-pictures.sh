@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the README's pictures with the project's own tools: frames from
-# retroglimmer-frame, and a screenshot of the real program's overlay and panel
-# over a colour-bar window under Xvfb with picom.
+# retroglimmer-frame, the panels from retroglimmer-ui-screenshots, and a
+# screenshot of the real program's overlay and panel over a colour-bar window
+# under Xvfb with picom.
 #   scripts/readme-pictures.sh   (after a build in ./build)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -20,6 +21,9 @@ frame=$build/tools/retroglimmer-frame
     --set gridOpacity=1 --set scanlineOpacity=1 --set flickerIntensity=1 --set horizontalDrift=1 \
     --set horizontalDriftSpeed=1 --set rollingBand=1 --set rollingBandSpeed=1 --set dustNoise=1 \
     --output "$out/frame-every-effect.png"
+for palette in "" dark; do
+    QT_QPA_PLATFORM=offscreen "$build/tools/retroglimmer-ui-screenshots" "$out" $palette
+done
 
 start_x 1280x720
 start_tray

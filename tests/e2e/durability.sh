@@ -78,10 +78,7 @@ pass "SIGKILL during a drag leaves a whole file"
 start_and_open_panel
 xdotool key --delay 20 Tab Right shift+Tab space
 wait_for 10 overlay_shown || fail "the switch did not show the overlay"
-kill -TERM "$PROGRAM_PID"
-status=0
-wait "$PROGRAM_PID" || status=$?
-((status == 0)) || fail "SIGTERM: exit status $status"
+stop_program "the program"
 expect_setting gridSize 9
 expect_setting isEnabled true
 pass "SIGTERM after a change: status 0, change on disk"
@@ -99,10 +96,7 @@ for signal in TERM INT HUP; do
     value=$((value + 1))
     ask "set dustNoise 0.$value" "ok set dustNoise"
     ask "set rollingBand 0.$value" "ok set rollingBand"
-    kill -"$signal" "$DRIVER_PID"
-    status=0
-    wait "$DRIVER_PID" || status=$?
-    ((status == 0)) || fail "SIG$signal: exit status $status"
+    signal_ends_cleanly "$DRIVER_PID" "$signal" driver
     expect_setting dustNoise "0.$value"
     expect_setting rollingBand "0.$value"
     settings_file_is_whole || fail "settings file after SIG$signal: $(cat "$CONF")"

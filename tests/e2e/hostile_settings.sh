@@ -1,13 +1,10 @@
 #!/usr/bin/env bash
-# Whatever lies at the settings path, the real program starts, opens its panel
-# with valid values and keeps working: garbage, a truncated file, non-finite,
-# huge and text numbers, a number as the flicker type, a 100 MB file, and (as
-# an ordinary user, where permissions apply) files and directories it may not
-# read or write. Each case changes settings with the keyboard from the values
-# loaded, so the file written afterwards shows what the program held. Then what must neither block nor be
-# written over: a directory or a FIFO in the file's place, a lock that cannot
-# be created, a damaged file that cannot be set aside, a 100 MB file in a
-# read-only folder.
+# What only a real process shows about the settings file (its contents, and a
+# directory in the way, are the unit tests' matter): a 100 MB file is set
+# aside unread; files and directories an ordinary user may not read or write;
+# and what must neither block nor be written over: a FIFO in the file's or its
+# lock's place, a 100 MB file in a read-only folder. SIGTERM ends the program
+# with status 0 every time.
 source "$(dirname "$0")/lib.sh"
 
 start_x 1280x720
@@ -51,13 +48,12 @@ keys_then_overlay() {
         fail "the overlay did not show"
 }
 
-# SIGTERM ends the program with status 0; keeps the file's state for checks.
-stop_program() {
-    kill -0 "$PROGRAM_PID" 2>/dev/null || fail "$1: the program died: $(cat "$E2E_TMP/program.err")"
-    kill -TERM "$PROGRAM_PID"
-    local status=0
-    wait "$PROGRAM_PID" || status=$?
-    ((status == 0)) || fail "$1: exit status $status; stderr: $(cat "$E2E_TMP/program.err")"
+# 100 MB after a readable line, which must not be read.
+write_big() {
+    {
+        printf '[General]\noverlay.gridSize=30\n'
+        head -c 100M /dev/zero | tr '\0' x
+    } >"$1"
 }
 
 write_conf() {
@@ -67,65 +63,16 @@ write_conf() {
 
 reset_conf() { rm -rf "$CONF_DIR"; }
 
-# Garbage: random bytes after the section header (the same bytes every run).
+# 100 MB: set aside unread, and said so.
 reset_conf
 mkdir -p "$CONF_DIR"
-{
-    echo "[General]"
-    perl -e 'srand(7); print map { chr(int(rand(256))) } 1 .. 65536'
-} >"$CONF"
+write_big "$CONF"
 start_program
-wait_and_open_panel garbage
-keys_then_overlay Tab Right
-stop_program garbage
-expect_setting gridSize 5
-settings_file_is_whole || fail "garbage: the file written is not clean: $(head -c 300 "$CONF")"
-pass "garbage bytes: defaults, and a clean file afterwards"
-
-# Truncated in the middle of a number.
-reset_conf
-write_conf '[General]\noverlay.gridSize=12\noverlay.tintHue=0.'
-start_program
-wait_and_open_panel truncated
-keys_then_overlay Tab Right
-stop_program truncated
-expect_setting gridSize 13
-pass "truncated file: what could be read is kept"
-
-# NaN, infinities, huge and text numbers, a number as the flicker type: every
-# slider starts inside its range (Tab order: switch, Pixel size, Grid,
-# Scanlines, Tint color, Tint strength, Flicker type).
-reset_conf
-write_conf '[General]\noverlay.gridSize=nan\noverlay.gridOpacity=inf\noverlay.scanlineOpacity=lots\noverlay.tintHue=-inf\noverlay.tintOpacity=1e308\noverlay.rollingBand=1e999\noverlay.flickerMode=2\n'
-start_program
-wait_and_open_panel numbers
-keys_then_overlay Tab Right Tab Left Tab Right Tab Right Tab Left Tab Down \
-    shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
-stop_program numbers
-expect_setting gridSize 5
-expect_setting gridOpacity 0.99
-expect_setting scanlineOpacity 0.01
-expect_setting tintHue 0.01
-expect_setting tintOpacity 0.99
-expect_setting flickerMode pulse
-pass "non-finite, huge and text numbers load inside their ranges"
-
-# 100 MB: set aside unread, a fresh file started.
-reset_conf
-mkdir -p "$CONF_DIR"
-{
-    printf '[General]\noverlay.gridSize=30\n'
-    head -c 100M /dev/zero | tr '\0' x
-} >"$CONF"
-start_program
-wait_and_open_panel huge
-keys_then_overlay Tab Right
+wait_for 60 tray_icon_window || fail "huge: no tray icon; stderr: $(cat "$E2E_TMP/program.err")"
 stop_program huge
-expect_setting gridSize 5
-(($(stat -c %s "$CONF") < 4096)) || fail "huge: the new file is $(stat -c %s "$CONF") bytes"
 (($(stat -c %s "$CONF.damaged") > 100000000)) || fail "huge: the big file was not kept aside"
 grep -q "too large" "$E2E_TMP/program.err" || fail "huge: nothing said: $(cat "$E2E_TMP/program.err")"
-pass "a 100 MB file is set aside and a fresh one started"
+pass "a 100 MB file is set aside"
 
 # Permissions, as an ordinary user. The file holds gridSize 12; three steps
 # to the right are taken, the first two while the store cannot be written, the
@@ -177,45 +124,30 @@ expect_held_in_memory() {
     pass "$name: starts, keeps settings in memory, one line, file untouched"
 }
 
-# A directory or a FIFO where the file belongs; changes are made too.
-for make in mkdir mkfifo; do
-    reset_conf
-    mkdir -p "$CONF_DIR"
-    "$make" "$CONF"
-    start_program
-    wait_for 5 tray_icon_window || fail "$make: no tray icon within 5 s"
-    open_panel
-    keys_then_overlay Tab Right Right Right
-    expect_held_in_memory "$make at the settings path"
-    [[ -e "$CONF" && ! -f "$CONF" ]] || fail "$make: what was at the settings path was replaced"
-done
-
-# A lock QLockFile can neither create nor remove (a directory) or would block
-# reading to see whose it is (a FIFO).
-for make in mkdir mkfifo; do
-    reset_conf
-    write_conf '[General]\noverlay.gridSize=12\n'
-    cp "$CONF" "$E2E_TMP/original"
-    "$make" "$CONF.lock"
-    start_program
-    expect_held_in_memory "a lock that cannot be created ($make)" "$CONF"
-done
+# A FIFO where the file belongs (changes are made too), and where its lock
+# goes: QLockFile would block reading it to see whose it is.
+reset_conf
+mkdir -p "$CONF_DIR"
+mkfifo "$CONF"
+start_program
+wait_for 5 tray_icon_window || fail "FIFO: no tray icon within 5 s"
+open_panel
+keys_then_overlay Tab Right Right Right
+expect_held_in_memory "a FIFO at the settings path"
+[[ -p "$CONF" ]] || fail "the FIFO at the settings path was replaced"
 
 reset_conf
-write_conf '[General]\n; my own notes\noverlay.gridSize=12\n[broken\n'
+write_conf '[General]\noverlay.gridSize=12\n'
 cp "$CONF" "$E2E_TMP/original"
-mkdir "$CONF.damaged"
+mkfifo "$CONF.lock"
 start_program
-expect_held_in_memory "a damaged file that cannot be set aside" "$CONF"
+expect_held_in_memory "a FIFO where the lock goes" "$CONF"
 
 # 100 MB in a folder the user may not write: it cannot be set aside, and it is
 # not read either (reading it would take the program's memory past its size).
 chmod 0755 "$USER_CONF_DIR"
 rm -rf "${USER_CONF_DIR:?}"/*
-{
-    printf '[General]\noverlay.gridSize=30\n'
-    head -c 100M /dev/zero | tr '\0' x
-} >"$USER_CONF"
+write_big "$USER_CONF"
 cp "$USER_CONF" "$E2E_TMP/original"
 [[ ${#AS_USER[@]} == 0 ]] || chown nobody:nogroup "$USER_CONF"
 chmod 0555 "$USER_CONF_DIR"

@@ -93,6 +93,21 @@ start_driver() {
 
 driver() { echo "$*" >&4; }
 
+# Ends the driver with its "quit" command; it must exit with status 0.
+quit_driver() {
+    driver quit
+    wait "$DRIVER_PID" || fail "driver exited with $?"
+}
+
+# signal_ends_cleanly PID SIGNAL WHAT: the signal ends the process with status 0.
+signal_ends_cleanly() {
+    local status=0
+    kill -0 "$1" 2>/dev/null || fail "$3: the process died before SIG$2"
+    kill -"$2" "$1"
+    wait "$1" || status=$?
+    ((status == 0)) || fail "$3: SIG$2 ended it with status $status"
+}
+
 # panels: the number of overlay panels the driver reports; their geometry
 # lines are left in $E2E_TMP/panels.
 panels() {
@@ -176,6 +191,11 @@ start_program() {
     E2E_PIDS+=($PROGRAM_PID)
 }
 
+# stop_program WHAT: SIGTERM ends the real program with status 0.
+stop_program() {
+    signal_ends_cleanly "$PROGRAM_PID" TERM "$1 (stderr so far: $(<"$E2E_TMP/program.err"))"
+}
+
 # Absolute geometry "X Y W H" of a window id.
 window_geometry() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
@@ -189,6 +209,22 @@ tray_icon_window() {
     [[ -n "$tray" ]] || return 1
     icon=$(xwininfo -id "$tray" -tree | awk '/"Retro Glimmer"/{print $1}' | head -1)
     [[ -n "$icon" ]] && echo "$icon"
+}
+
+# tray_icon_stands_out RRGGBB: on a tray of that colour an eighth or more of
+# the docked icon's pixels are more than half the grey scale away from it.
+tray_icon_stands_out() {
+    local x y w h contrasting invert=
+    read -r x y w h <<<"$(window_geometry "$(tray_icon_window)")"
+    ((w >= 16 && h >= 16)) || fail "tray icon is ${w}x${h}"
+    [[ $1 == ffffff ]] && invert=-negate
+    sleep 1 # the icon is drawn a moment after it docks
+    screenshot "$E2E_TMP/tray-$1.png"
+    contrasting=$(convert "$E2E_TMP/tray-$1.png" -crop "${w}x${h}+$x+$y" +repage \
+        -colorspace Gray $invert -threshold 50% -format '%[fx:round(mean*w*h)]' info:)
+    ((contrasting * 8 >= w * h)) ||
+        fail "on a tray of #$1 only $contrasting of the icon's $((w * h)) pixels stand out"
+    pass "$contrasting of the tray icon's $((w * h)) pixels stand out on #$1"
 }
 
 # Clicks the middle of the docked tray icon.
@@ -211,6 +247,7 @@ setting() {
 
 # Succeeds while the control panel popup is mapped.
 has_panel() { [[ -n $(panel_window) ]]; }
+panel_closed() { ! has_panel; }
 
 # Opens the control panel; it opens with the keyboard focus on its switch.
 open_panel() {
@@ -236,6 +273,8 @@ settings_file_is_whole() {
     [[ $(head -n 1 "$file") == "[General]" ]] || return 1
     ! tail -n +2 "$file" | grep -qvE '^overlay\.[A-Za-z]+=[^=]+$'
 }
+
+setting_is() { [[ $(setting "$1") == "$2" ]]; }
 
 # expect_setting NAME VALUE [FILE]
 expect_setting() {

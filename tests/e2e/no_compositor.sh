@@ -56,7 +56,4 @@ tail -n 1 "$E2E_TMP/driver.out" | grep -q '^note 1/1' || fail "the panel does no
 [[ $(setting isEnabled) == true ]] || fail "the switch lost the user's choice"
 pass "picom stops: the overlay is unmapped and the screen is as before"
 
-kill -TERM "$DRIVER_PID"
-status=0
-wait "$DRIVER_PID" || status=$?
-[[ $status == 0 ]] || fail "SIGTERM ended the program with status $status"
+signal_ends_cleanly "$DRIVER_PID" TERM driver

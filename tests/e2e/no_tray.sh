@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Without a tray at start the controls open as an ordinary window; a tray that
-# appears later gets the icon, and one that restarts gets it again. Closed,
-# the window comes back when the program is started again.
+# appears later gets the icon, and one that restarts gets it again, where it
+# stands out on a light tray. Closed, the window comes back when the program
+# is started again.
 source "$(dirname "$0")/lib.sh"
 
 start_x 1280x720
@@ -39,13 +40,13 @@ wait_for 20 tray_icon_window || fail "the icon did not dock in a tray that appea
 click_tray_icon
 wait_for 10 has_panel || fail "the docked icon does not open the panel"
 xdotool key Escape
-wait_for 10 sh -c '! xwininfo -root -children | grep -q "\"Retro Glimmer\": .*342x592"' ||
-    fail "Escape did not close the panel"
+wait_for 10 panel_closed || fail "Escape did not close the panel"
 pass "a tray that appears later gets the icon"
 
 kill "$TRAY_PID"
 wait "$TRAY_PID" 2>/dev/null || true
-start_tray
+start_tray --transparent true --alpha 0 --tint 0xffffff
 wait_for 20 tray_icon_window || fail "the icon did not dock in a restarted tray"
 kill -0 "$PROGRAM_PID" || fail "the program ended with the tray"
 pass "a restarted tray gets the icon again"
+tray_icon_stands_out ffffff

@@ -18,8 +18,7 @@ start_driver
 pass "no panel at start"
 
 driver on
-wait_overlay_windows 1 ||
-    fail "no overlay window after switching on"
+wait_overlay_windows 1 || fail "no overlay window after switching on"
 [[ $(panels) == 1 ]] || fail "expected one panel"
 grep -q "panel 0 0 1280 720" "$E2E_TMP/panels" || fail "panel geometry: $(cat "$E2E_TMP/panels")"
 sleep 1
@@ -67,9 +66,7 @@ close_to "$(pixel "$E2E_TMP/raised.png" 400 300)" "$actual" 3 ||
 pass "overlay stays above a window raised later"
 
 driver off
-wait_overlay_windows 0 ||
-    fail "overlay window still mapped after switching off"
+wait_overlay_windows 0 || fail "overlay window still mapped after switching off"
 [[ $(panels) == 0 ]] || fail "panels left after switching off"
 pass "switching off removes every panel"
-driver quit
-wait "$DRIVER_PID" || fail "driver exited with $?"
+quit_driver

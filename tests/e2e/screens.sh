@@ -14,19 +14,16 @@ sleep 1
 pass "no panel for a screen change while off"
 
 driver on
-wait_overlay_windows 2 ||
-    fail "expected two overlay windows"
+wait_overlay_windows 2 || fail "expected two overlay windows"
 [[ $(panels) == 2 ]] || fail "expected two panels"
 diff <(printf 'panel 0 0 960 1080\npanel 960 0 960 1080\n') "$E2E_TMP/panels" ||
     fail "panel geometry"
 pass "two monitors, two panels"
 
 xrandr --delmonitor R
-wait_overlay_windows 1 ||
-    fail "expected one overlay window after removing a monitor"
+wait_overlay_windows 1 || fail "expected one overlay window after removing a monitor"
 [[ $(panels) == 1 ]] || fail "expected one panel"
 grep -q "panel 0 0 960 1080" "$E2E_TMP/panels" || fail "panel geometry: $(cat "$E2E_TMP/panels")"
 pass "monitor removed, one panel"
 
-driver quit
-wait "$DRIVER_PID" || fail "driver exited with $?"
+quit_driver

@@ -39,7 +39,4 @@ close_to "$(pixel "$E2E_TMP/shot.png" 1000 560)" "224 224 32" 0 ||
     fail "the self-raising window is covered: $(pixel "$E2E_TMP/shot.png" 1000 560)"
 pass "the overlay stays above a full-screen window, the self-raising window above both"
 
-kill -TERM "$DRIVER_PID"
-status=0
-wait "$DRIVER_PID" || status=$?
-[[ $status == 0 ]] || fail "SIGTERM ended the program with status $status"
+signal_ends_cleanly "$DRIVER_PID" TERM driver

@@ -56,8 +56,7 @@ wait_for 10 has_panel || fail "the copy started after SIGKILL does not answer"
 pass "a lock and socket left by SIGKILL do not block the next start"
 
 # A lock naming a live process of another program (its id reused).
-kill -TERM "$PROGRAM_PID"
-wait "$PROGRAM_PID" || fail "exit status $? on SIGTERM"
+stop_program "after SIGKILL"
 sleep 300 &
 OTHER_PID=$!
 E2E_PIDS+=($OTHER_PID)
@@ -70,12 +69,10 @@ pass "a lock naming another program's process does not block the start"
 
 # Something other than a lock file where the lock goes (a FIFO would block
 # reading it): the program runs without the guard rather than not at all.
-kill -TERM "$PROGRAM_PID"
-wait "$PROGRAM_PID" || fail "exit status $? on SIGTERM"
+stop_program "a lock naming another program"
 rm -f "$XDG_RUNTIME_DIR/retroglimmer.lock"
 mkfifo "$XDG_RUNTIME_DIR/retroglimmer.lock"
 start_program
 wait_for 5 tray_icon_window || fail "a FIFO as the lock held the start up"
-kill -TERM "$PROGRAM_PID"
-wait "$PROGRAM_PID" || fail "FIFO lock: exit status $? on SIGTERM"
+stop_program "FIFO lock"
 pass "a FIFO where the lock goes does not hold the start up"

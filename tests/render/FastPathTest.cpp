@@ -69,23 +69,6 @@ TEST(FastPath, MatchesTheReferenceForEachLayerAlone) {
     }
 }
 
-TEST(FastPath, MatchesTheReferenceAcrossSizesCellsAndTimes) {
-    // Odd sizes, cells that do not divide them, tiny canvases; times on both
-    // sides of a tick boundary of every flicker mode and of the dust (1000 s).
-    for (const double time : {0.0, -42.5, 999.9999, 1000.0001, 5e8 + 0.123}) {
-        for (const QSizeF size : {QSizeF(320, 200), QSizeF(97, 61), QSizeF(3, 2), QSizeF(1, 1)}) {
-            for (const double gridSize : {1.0, 4.0, 7.0, 13.0}) {
-                for (const double ratio : {1.0, 2.0}) {
-                    expectMatchesReference(size, with(everyEffectAtOne(), gridSize), time, ratio,
-                                           "every effect");
-                    expectMatchesReference(size, with(OverlayRenderConfiguration(), gridSize), time,
-                                           ratio, "defaults");
-                }
-            }
-        }
-    }
-}
-
 TEST(FastPath, MatchesTheReferenceInEveryFlickerModeAndAtFractionalRatios) {
     for (const FlickerMode mode : FlickerMode::allCases()) {
         OverlayRenderConfiguration snapshot = everyEffectAtOne(mode);

@@ -33,15 +33,12 @@ std::vector<double> xs(const DrawingPath& path) {
     return result;
 }
 
+// One size below every floor, one above them all.
 TEST(OverlayFrame, WorkedValuesOfCellGlowAndScanlines) {
     struct Row {
         double gridSize, cell, glowSpacing, glowFirst, blur, glowWidth, firstScanline;
     };
-    const Row rows[] = {{1, 2, 12, 6, 3, 4, 3.5},
-                        {2, 2, 12, 6, 3, 4, 3.5},
-                        {4, 4, 16, 8, 4, 6, 3.5},
-                        {7, 7, 28, 14, 7, 10.5, 4.5},
-                        {10, 10, 40, 20, 10, 15, 5.5}};
+    const Row rows[] = {{1, 2, 12, 6, 3, 4, 3.5}, {7, 7, 28, 14, 7, 10.5, 4.5}};
     for (const Row& row : rows) {
         OverlayRenderConfiguration snapshot = allZero();
         snapshot.gridSize = row.gridSize;
@@ -73,18 +70,11 @@ TEST(OverlayFrame, WorkedValuesOfCellGlowAndScanlines) {
 }
 
 TEST(OverlayFrame, ScanlinesSitMidRowWithHalvesRoundedAway) {
-    const std::vector<double> rows = ys(scanlinePath(50, 20, 7));
-    EXPECT_EQ(rows, (std::vector<double>{4.5, 7.5, 11.5, 14.5, 18.5}));
-    const DrawingPath path = scanlinePath(50, 20, 7);
-    for (const QLineF& line : path.lines()) {
-        EXPECT_EQ(line.x1(), 0);
-        EXPECT_EQ(line.x2(), 50);
-    }
+    EXPECT_EQ(ys(scanlinePath(50, 20, 7)), (std::vector<double>{4.5, 7.5, 11.5, 14.5, 18.5}));
 }
 
 TEST(OverlayFrame, GridLinesRunToTheLastWholeCell) {
     EXPECT_EQ(xs(pixelGridPath(40, 9, 4)).back(), 40.5) << "k*c + 0.5 past the edge";
-    EXPECT_EQ(xs(pixelGridPath(40, 9, 4)).size(), 11u);
     EXPECT_EQ(xs(pixelGridPath(39.9, 9, 4)).back(), 36.5);
     EXPECT_EQ(ys(pixelGridPath(40, 9, 4)), (std::vector<double>{0.5, 4.5, 8.5}));
     const DrawingPath grid = pixelGridPath(40, 9, 4);

@@ -1,19 +1,32 @@
 // Renders the tray panel and the settings window to PNG for the README:
-//   QT_QPA_PLATFORM=offscreen ui_screenshots <directory> [dark]
+//   QT_QPA_PLATFORM=offscreen retroglimmer-ui-screenshots <directory> [dark]
 // With "dark" the pictures are taken with a dark palette, named *-dark.png.
-#include "UiTestSupport.h"
+#include "settings/InMemoryPreferenceStore.h"
+#include "settings/OverlaySettings.h"
 #include "ui/SettingsWindowContent.h"
 #include "ui/TrayPanel.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPalette>
 #include <QTextStream>
+
+namespace {
+// A dark desktop palette, derived from two base colours the way one is.
+QPalette darkPalette() {
+    QPalette palette(QColor(60, 60, 64), QColor(45, 45, 48));
+    palette.setColor(QPalette::Base, QColor(30, 30, 32));
+    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    palette.setColor(QPalette::PlaceholderText, QColor(235, 235, 235, 128));
+    return palette;
+}
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const bool dark = argc == 3 && QByteArray(argv[2]) == "dark";
     if (argc != 2 && !dark) {
-        QTextStream(stderr) << "usage: ui_screenshots <directory> [dark]\n";
+        QTextStream(stderr) << "usage: retroglimmer-ui-screenshots <directory> [dark]\n";
         return 2;
     }
     if (dark)

@@ -10,36 +10,24 @@
 
 namespace RenderTestSupport {
 
-OverlayRenderConfiguration allZero() {
+namespace {
+// Every setting but the cell size at one value.
+OverlayRenderConfiguration everyEffectAt(double value) {
     OverlayRenderConfiguration snapshot;
-    snapshot.gridOpacity = 0;
-    snapshot.scanlineOpacity = 0;
-    snapshot.tintHue = 0;
-    snapshot.tintOpacity = 0;
-    snapshot.flickerIntensity = 0;
-    snapshot.phosphorGlow = 0;
-    snapshot.horizontalDrift = 0;
-    snapshot.horizontalDriftSpeed = 0;
-    snapshot.rollingBand = 0;
-    snapshot.rollingBandSpeed = 0;
-    snapshot.dustNoise = 0;
+    for (int i = 0; i < settingCount; ++i)
+        if (Setting(i) != Setting::gridSize)
+            snapshot[Setting(i)] = value;
     return snapshot;
+}
+} // namespace
+
+OverlayRenderConfiguration allZero() {
+    return everyEffectAt(0);
 }
 
 OverlayRenderConfiguration everyEffectAtOne(FlickerMode mode) {
-    OverlayRenderConfiguration snapshot;
-    snapshot.gridOpacity = 1;
-    snapshot.scanlineOpacity = 1;
-    snapshot.tintHue = 1;
-    snapshot.tintOpacity = 1;
-    snapshot.flickerIntensity = 1;
+    OverlayRenderConfiguration snapshot = everyEffectAt(1);
     snapshot.flickerMode = mode;
-    snapshot.phosphorGlow = 1;
-    snapshot.horizontalDrift = 1;
-    snapshot.horizontalDriftSpeed = 1;
-    snapshot.rollingBand = 1;
-    snapshot.rollingBandSpeed = 1;
-    snapshot.dustNoise = 1;
     return snapshot;
 }
 

@@ -56,6 +56,8 @@ int main(int argc, char** argv) {
     settings.setValue(Setting::flickerIntensity, 0.3);
     SetClock clock;
     OverlayView view(settings, clock);
+    // The panels get their alpha channel from the window setup, which this skips.
+    view.setAttribute(Qt::WA_TranslucentBackground);
     view.resize(320, 240);
     view.show();
     if (!QTest::qWaitForWindowExposed(&view))

@@ -7,15 +7,6 @@
 #include <cmath>
 
 namespace {
-std::optional<double> parseFinite(const std::string& text) {
-    double value = 0;
-    const char* end = text.data() + text.size();
-    const auto [next, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || next != end || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
 std::optional<int> parseSide(std::string_view text) {
     int value = 0;
     const char* end = text.data() + text.size();
@@ -105,7 +96,7 @@ std::optional<FrameToolOptions> FrameToolOptions::parse(const std::vector<std::s
             }
             options.size = *size;
         } else if (option == "--time") {
-            const std::optional<double> time = parseFinite(value);
+            const std::optional<double> time = SettingAssignment::parseFinite(value);
             if (!time) {
                 error = "invalid --time '" + value + "': expected a finite number of seconds";
                 return std::nullopt;

@@ -7,7 +7,12 @@
 namespace {
 constexpr std::string_view kFlickerMode = SettingsTable::flickerModeName;
 
-std::optional<double> parseFinite(std::string_view text) {
+QString numberText(double value) {
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+} // namespace
+
+std::optional<double> SettingAssignment::parseFinite(std::string_view text) {
     double value = 0;
     const char* end = text.data() + text.size();
     const auto [next, error] = std::from_chars(text.data(), end, value);
@@ -15,11 +20,6 @@ std::optional<double> parseFinite(std::string_view text) {
         return std::nullopt;
     return value;
 }
-
-QString numberText(double value) {
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
-}
-} // namespace
 
 std::optional<SettingAssignment> SettingAssignment::parse(std::string_view text,
                                                           std::string& error) {

@@ -22,6 +22,9 @@ struct SettingAssignment {
     // name or value.
     static std::optional<SettingAssignment> parse(std::string_view text, std::string& error);
 
+    // A whole finite number in C locale text, nothing before or after it.
+    static std::optional<double> parseFinite(std::string_view text);
+
     // Within the range the controls offer; empty, or a message naming the value.
     std::string rangeError() const;
     void applyTo(OverlaySettings& settings) const;

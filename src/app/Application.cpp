@@ -72,7 +72,7 @@ int Application::run(int argc, char** argv, const AfterLaunch& afterLaunch) {
     TrayIcon tray(settings, looks, screens,
                   native ? ScreensMenu::ScreenList([&native] { return native->outputs(); })
                          : ScreensMenu::ScreenList(&ScreensMenu::qtScreens));
-    CommandRunner commands(settings, [&tray] { tray.openPanel(); });
+    CommandRunner commands(settings, looks, [&tray] { tray.openPanel(); });
     instance.setRequestHandler(
         [&commands](const QByteArrayList& lines) { return commands.run(lines); });
     ToggleShortcut shortcut(settings.store());

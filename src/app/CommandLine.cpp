@@ -2,6 +2,7 @@
 
 #include "app/CommandRunner.h"
 #include "app/SingleInstance.h"
+#include "settings/LookLibrary.h"
 #include "settings/OverlaySettings.h"
 #include "settings/QSettingsPreferenceStore.h"
 
@@ -38,6 +39,10 @@ struct Options {
                                           "lines.")};
     QCommandLineOption reset{QStringLiteral("reset"),
                              QStringLiteral("Put every setting back and switch the overlay off.")};
+    QCommandLineOption look{QStringLiteral("look"),
+                            QStringLiteral("Take every effect setting of a built-in or saved "
+                                           "look, e.g. \"Green phosphor\"."),
+                            QStringLiteral("NAME")};
     QCommandLineOption showPanel{QStringLiteral("show-panel"),
                                  QStringLiteral("Open the control panel.")};
 };
@@ -60,7 +65,7 @@ CommandLine CommandLine::parse(int argc, char** argv) {
     const QCommandLineOption version = parser.addVersionOption();
     const Options options;
     parser.addOptions({options.on, options.off, options.toggle, options.set, options.get,
-                       options.reset, options.showPanel});
+                       options.reset, options.look, options.showPanel});
     parser.addPositionalArgument(QStringLiteral("NAME"),
                                  QStringLiteral("With --get: the setting to print."),
                                  QStringLiteral("[NAME]"));
@@ -103,6 +108,8 @@ CommandLine CommandLine::parse(int argc, char** argv) {
 
     if (parser.isSet(options.reset))
         result.commands << RemoteCommand{Verb::reset, {}};
+    if (parser.isSet(options.look))
+        result.commands << RemoteCommand{Verb::look, parser.value(options.look)};
     for (const QString& assignment : parser.values(options.set))
         result.commands << RemoteCommand{Verb::set, assignment};
     for (const auto& [option, verb] : {std::pair{&options.on, Verb::on},
@@ -167,5 +174,6 @@ int CommandLine::runWithoutStart(int argc, char** argv) const {
     else
         file = std::make_unique<QSettingsPreferenceStore>();
     OverlaySettings settings(std::move(file));
-    return report(CommandRunner(settings).run(commands));
+    LookLibrary looks(settings);
+    return report(CommandRunner(settings, looks).run(commands));
 }

@@ -17,7 +17,8 @@ public:
     static CommandLine parse(int argc, char** argv);
 
     std::optional<int> exitStatus;
-    // In the order they are applied: reset, set, on/off/toggle, show, get.
+    // In the order they are applied: reset, look, set, on/off/toggle, show,
+    // get.
     QList<RemoteCommand> commands;
 
     // No command at all, or one that needs the program running.

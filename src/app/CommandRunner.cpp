@@ -1,5 +1,6 @@
 #include "app/CommandRunner.h"
 
+#include "settings/LookLibrary.h"
 #include "settings/OverlaySettings.h"
 #include "settings/SettingAssignment.h"
 
@@ -27,8 +28,10 @@ std::optional<std::string> CommandRunner::problem(const QList<RemoteCommand>& co
     return std::nullopt;
 }
 
-CommandRunner::CommandRunner(OverlaySettings& settings, std::function<void()> showPanel)
+CommandRunner::CommandRunner(OverlaySettings& settings, LookLibrary& looks,
+                             std::function<void()> showPanel)
     : m_settings(settings)
+    , m_looks(looks)
     , m_showPanel(std::move(showPanel)) {}
 
 QByteArrayList CommandRunner::run(const QByteArrayList& request) {
@@ -45,6 +48,9 @@ QByteArrayList CommandRunner::run(const QByteArrayList& request) {
 QByteArrayList CommandRunner::run(const QList<RemoteCommand>& commands) {
     if (const std::optional<std::string> error = problem(commands))
         return {QByteArray("error: ") + error->c_str()};
+    // Saved looks are known only here, in the copy that holds the settings.
+    if (const std::optional<QString> look = unknownLook(commands))
+        return {"error: unknown look '" + look->toUtf8() + "' in --look"};
     QByteArrayList answer;
     for (const RemoteCommand& command : commands) {
         switch (command.verb) {
@@ -71,10 +77,20 @@ QByteArrayList CommandRunner::run(const QList<RemoteCommand>& commands) {
         case Verb::reset:
             m_settings.resetToDefaults();
             break;
+        case Verb::look:
+            m_looks.apply(command.argument);
+            break;
         }
     }
     answer << "ok";
     return answer;
+}
+
+std::optional<QString> CommandRunner::unknownLook(const QList<RemoteCommand>& commands) const {
+    for (const RemoteCommand& command : commands)
+        if (command.verb == Verb::look && !m_looks.find(command.argument))
+            return command.argument;
+    return std::nullopt;
 }
 
 bool CommandRunner::succeeded(const QByteArrayList& answer) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+class LookLibrary;
 class OverlaySettings;
 
 // Carries out commands on the settings exactly as the panel would: through
@@ -15,7 +16,8 @@ class OverlaySettings;
 // All of a request is checked before any of it is applied.
 class CommandRunner {
 public:
-    explicit CommandRunner(OverlaySettings& settings, std::function<void()> showPanel = {});
+    CommandRunner(OverlaySettings& settings, LookLibrary& looks,
+                  std::function<void()> showPanel = {});
 
     // The answer: what get prints, then "ok"; or only "error: MESSAGE" when a
     // command is unknown or its name or value is bad, nothing applied then.
@@ -27,6 +29,10 @@ public:
     static bool succeeded(const QByteArrayList& answer);
 
 private:
+    // The first look named that is neither built in nor saved, or nothing.
+    std::optional<QString> unknownLook(const QList<RemoteCommand>& commands) const;
+
     OverlaySettings& m_settings;
+    LookLibrary& m_looks;
     std::function<void()> m_showPanel;
 };

@@ -6,7 +6,7 @@
 namespace {
 using Verb = RemoteCommand::Verb;
 
-constexpr std::array<std::pair<Verb, const char*>, 7> kWords{{
+constexpr std::array<std::pair<Verb, const char*>, 8> kWords{{
     {Verb::show, "show"},
     {Verb::on, "on"},
     {Verb::off, "off"},
@@ -14,10 +14,11 @@ constexpr std::array<std::pair<Verb, const char*>, 7> kWords{{
     {Verb::set, "set"},
     {Verb::get, "get"},
     {Verb::reset, "reset"},
+    {Verb::look, "look"},
 }};
 
 bool takesArgument(Verb verb) {
-    return verb == Verb::set || verb == Verb::get;
+    return verb == Verb::set || verb == Verb::get || verb == Verb::look;
 }
 } // namespace
 
@@ -35,8 +36,10 @@ std::optional<RemoteCommand> RemoteCommand::fromLine(const QByteArray& line) {
     for (const auto& [verb, candidate] : kWords) {
         if (word != candidate)
             continue;
-        // A set needs its NAME=VALUE; the others take none (get takes one or none).
-        if ((verb == Verb::set && argument.isEmpty()) || (!takesArgument(verb) && space >= 0))
+        // A set needs its NAME=VALUE and a look its name; the others take none
+        // (get takes one or none).
+        if (((verb == Verb::set || verb == Verb::look) && argument.isEmpty()) ||
+            (!takesArgument(verb) && space >= 0))
             return std::nullopt;
         return RemoteCommand{verb, argument};
     }

@@ -7,10 +7,11 @@
 // One thing the command line asks of the program, in the form it travels to
 // the running copy: a line of text ("on", "set gridSize=8", "get tintHue").
 struct RemoteCommand {
-    enum class Verb { show, on, off, toggle, set, get, reset };
+    enum class Verb { show, on, off, toggle, set, get, reset, look };
 
     Verb verb = Verb::show;
-    // NAME=VALUE for set, a setting's name or nothing for get.
+    // NAME=VALUE for set, a setting's name or nothing for get, a look's name
+    // for look.
     QString argument;
 
     QByteArray line() const;

@@ -1,5 +1,6 @@
 #include "app/CommandRunner.h"
 #include "settings/InMemoryPreferenceStore.h"
+#include "settings/LookLibrary.h"
 #include "settings/OverlaySettings.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,8 @@ struct Runner {
     InMemoryPreferenceStore* store = new InMemoryPreferenceStore;
     OverlaySettings settings{std::unique_ptr<PreferenceStore>(store)};
     int panelsShown = 0;
-    CommandRunner runner{settings, [this] { ++panelsShown; }};
+    LookLibrary looks{settings};
+    CommandRunner runner{settings, looks, [this] { ++panelsShown; }};
 };
 } // namespace
 
@@ -31,6 +33,12 @@ TEST(CommandRunner, AppliesRequestsAsThePanelWould) {
     EXPECT_TRUE(t.settings.isEnabled());
     EXPECT_EQ(t.panelsShown, 1);
 
+    // A look first, then what is set on top of it.
+    EXPECT_EQ(t.runner.run(QByteArrayList{"look Scanlines only", "set scanlineOpacity=0.25"}),
+              QByteArrayList{"ok"});
+    EXPECT_EQ(t.store->storedValues().value("overlay.gridOpacity"), 0.0);
+    EXPECT_EQ(t.store->storedValues().value("overlay.scanlineOpacity"), 0.25);
+
     const QByteArrayList all = t.runner.run(QByteArrayList{"reset", "get"});
     EXPECT_FALSE(t.settings.isEnabled());
     EXPECT_EQ(t.settings.value(Setting::gridSize), 4);
@@ -46,7 +54,8 @@ TEST(CommandRunner, ABadCommandAppliesNothingOfItsRequest) {
           QByteArrayList{"on", "set gridSize=nan"}, QByteArrayList{"on", "set isEnabled=1"},
           QByteArrayList{"on", "set gridSize"}, QByteArrayList{"on", "get gridsize"},
           QByteArrayList{"on", "set"}, QByteArrayList{"on", "on now"},
-          QByteArrayList{"on", "explode"}, QByteArrayList{"on", "set flickerMode=Soft"}}) {
+          QByteArrayList{"on", "explode"}, QByteArrayList{"on", "set flickerMode=Soft"},
+          QByteArrayList{"on", "look"}, QByteArrayList{"on", "look No such look"}}) {
         const QByteArrayList answer = t.runner.run(request);
         ASSERT_EQ(answer.size(), 1) << request.join(',').constData();
         EXPECT_TRUE(answer.first().startsWith("error: ")) << answer.first().constData();

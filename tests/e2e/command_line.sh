@@ -48,9 +48,11 @@ wait_overlay_windows 1 || fail "--toggle did not switch the overlay on"
 rg --set tintOpacity=0.5 || fail "--set: status $?"
 wait_for 5 sh -c "grep -q '^overlay.tintOpacity=0.5' '$(file)'" || fail "--set was not stored"
 [[ $(rg --get tintOpacity) == tintOpacity=0.5 ]] || fail "--get from the running copy"
+rg --look "Scanlines only" || fail "--look: status $?"
+[[ $(rg --get gridOpacity) == gridOpacity=0 ]] || fail "--look did not take the look's values"
 rg --reset || fail "--reset: status $?"
 wait_overlay_windows 0 || fail "--reset left the overlay on"
-wait_for 5 sh -c "grep -q '^overlay.gridSize=4' '$(file)'" || fail "--reset kept gridSize"
+wait_for 5 sh -c "grep -q '^overlay.gridOpacity=0.3' '$(file)'" || fail "--reset kept the look"
 cp "$(file)" "$E2E_TMP/before.conf"
 status=0
 rg --set gridSize=0 2>/dev/null || status=$?
@@ -58,4 +60,4 @@ rg --set gridSize=0 2>/dev/null || status=$?
 rg --show-panel || fail "--show-panel: status $?"
 wait_for 10 has_panel || fail "--show-panel opened no panel"
 kill -0 "$PROGRAM_PID" || fail "the running copy ended"
-pass "--off, --toggle, --set, --get, --reset and --show-panel act on the running copy"
+pass "--off, --toggle, --set, --get, --look, --reset and --show-panel act on the running copy"

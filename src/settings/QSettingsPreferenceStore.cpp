@@ -5,11 +5,35 @@
 
 #include <QCoreApplication>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <vector>
 
 namespace {
 const QString kOrganisation = QStringLiteral("retroglimmer");
 const QString kApplication = QStringLiteral("retroglimmer");
+
+// Qt ends the process with exit() when the display connection breaks (at
+// logout), which destroys no object on the stack: live stores write what is
+// pending from an exit handler instead.
+std::vector<QSettingsPreferenceStore*>& liveStores() {
+    static std::vector<QSettingsPreferenceStore*> stores;
+    return stores;
+}
+
+void syncLiveStores() {
+    for (QSettingsPreferenceStore* store : liveStores())
+        store->sync();
+}
+
+// Exit handlers run in reverse order of registration, among the destructors of
+// Qt's own statics: registered once QSettings has made its statics, this one
+// runs while they still exist.
+void syncLiveStoresAtExit() {
+    static const bool registered = std::atexit(syncLiveStores) == 0;
+    Q_UNUSED(registered);
+}
 } // namespace
 
 QSettingsPreferenceStore::QSettingsPreferenceStore()
@@ -30,10 +54,13 @@ QSettingsPreferenceStore::QSettingsPreferenceStore(const QString& iniFile)
 }
 
 QSettingsPreferenceStore::~QSettingsPreferenceStore() {
+    std::erase(liveStores(), this);
     sync();
 }
 
 void QSettingsPreferenceStore::open() {
+    // The list first, so that it outlives the handler that reads it.
+    liveStores().push_back(this);
     m_syncTimer.setSingleShot(true);
     m_syncTimer.callOnTimeout([this] { sync(); });
 
@@ -49,6 +76,7 @@ void QSettingsPreferenceStore::open() {
         return;
 
     const std::unique_ptr<QSettings> settings = m_make();
+    syncLiveStoresAtExit();
     // Sections are parsed on first use: read every key so that damage inside a
     // section shows in the status too, not only a broken section header.
     for (const QString& key : settings->allKeys())
@@ -91,6 +119,7 @@ bool QSettingsPreferenceStore::write() {
         return false;
     // Opened afresh: QSettings merges the changes into what is on disk now.
     const std::unique_ptr<QSettings> settings = m_make();
+    syncLiveStoresAtExit();
     for (auto it = m_unwritten.cbegin(); it != m_unwritten.cend(); ++it) {
         if (it.value().isValid())
             settings->setValue(it.key(), it.value());

@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString kGroup = QStringLiteral("looks/");
+const QString kGroup = QLatin1String(LookLibrary::group);
 
 // A built-in look: the defaults with these settings changed.
 Look builtIn(const char* name, FlickerMode mode,

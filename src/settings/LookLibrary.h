@@ -16,6 +16,9 @@ class LookLibrary : public QObject {
     Q_OBJECT
 
 public:
+    // Where saved looks are kept in the settings file.
+    static constexpr const char* group = "looks/";
+
     explicit LookLibrary(OverlaySettings& settings, QObject* parent = nullptr);
 
     static const QList<Look>& builtIns();

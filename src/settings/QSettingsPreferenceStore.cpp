@@ -1,5 +1,7 @@
 #include "settings/QSettingsPreferenceStore.h"
 
+#include "settings/LookLibrary.h"
+#include "settings/ScreenSelection.h"
 #include "settings/SettingsFileAccess.h"
 #include "settings/SettingsTable.h"
 
@@ -87,8 +89,8 @@ void QSettingsPreferenceStore::open() {
     // out of the way: it may hold the user's hand edits.
     for (auto it = m_values.begin(); it != m_values.end();) {
         if (it.key().startsWith(QLatin1String(SettingsTable::keyPrefix)) ||
-            it.key().startsWith(QLatin1String("looks/")) ||
-            it.key().startsWith(QLatin1String("screens/")))
+            it.key().startsWith(QLatin1String(LookLibrary::group)) ||
+            it.key().startsWith(QLatin1String(ScreenSelection::group)))
             ++it;
         else
             it = m_values.erase(it);

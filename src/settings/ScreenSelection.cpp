@@ -3,7 +3,7 @@
 #include "settings/PreferenceStore.h"
 
 namespace {
-const QString kOffKey = QStringLiteral("screens/off");
+const QString kOffKey = QLatin1String(ScreenSelection::group) + QStringLiteral("off");
 } // namespace
 
 ScreenSelection::ScreenSelection(PreferenceStore& store, QObject* parent)

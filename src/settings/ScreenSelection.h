@@ -12,6 +12,9 @@ class ScreenSelection : public QObject {
     Q_OBJECT
 
 public:
+    // Where the choice is kept in the settings file.
+    static constexpr const char* group = "screens/";
+
     explicit ScreenSelection(PreferenceStore& store, QObject* parent = nullptr);
 
     bool isShown(const QString& identity) const { return !m_off.contains(identity); }

@@ -3,12 +3,12 @@
 #include "app/NativeWindowSetup.h"
 #include "app/X11CompositorWatcher.h"
 #include "app/X11StackingGuard.h"
+#include "app/XWaylandPanelRepair.h"
 
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <cstdio>
@@ -46,28 +46,30 @@ QList<QPointer<QWidget>>& wantedPanels() {
 
 void present(QWidget& panel);
 
-// Under XWayland, mutter 43 may take a new panel's surface as covering the
-// whole screen for input, whatever its empty input shape says, when the panel
-// is first mapped: every click then goes to XWayland and is lost. Mapped again
-// once the first map has settled, the input shape holds. Measured: a second
-// map 0.3 s after the first still failed 1 time in 3, after 1 s never.
-constexpr int kXWaylandRemapDelayMs = 1000;
-
-void remapUnderXWayland(QWidget& panel) {
+// Maps every shown panel again, straight through xcb: Qt would not unmap a
+// window it still considers visible.
+void remapShownPanels() {
     xcb_connection_t* connection = x11Connection();
-    if (!connection || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || !panel.isVisible())
-        return;
-    const auto window = xcb_window_t(panel.internalWinId());
-    // The delay counts from the map having reached the server.
-    free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
-    QTimer::singleShot(kXWaylandRemapDelayMs, &panel, [connection, window, &panel] {
-        if (!panel.isVisible())
-            return;
+    for (const QPointer<QWidget>& panel : wantedPanels()) {
+        if (!panel || !panel->isVisible())
+            continue;
+        const auto window = xcb_window_t(panel->internalWinId());
         xcb_unmap_window(connection, window);
         free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
         xcb_map_window(connection, window);
-        xcb_flush(connection);
-    });
+    }
+    xcb_flush(connection);
+}
+
+// One repair for the process, made with the first panel in an XWayland session.
+void watchPointerLeaks() {
+    static std::unique_ptr<XWaylandPanelRepair> repair;
+    xcb_connection_t* connection = repair ? nullptr : x11Connection();
+    if (connection && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        const xcb_setup_t* setup = xcb_get_setup(connection);
+        repair = std::make_unique<XWaylandPanelRepair>(
+            connection, xcb_setup_roots_iterator(setup).data->root, remapShownPanels);
+    }
 }
 
 // One watcher for the process, made at start-up or with the first panel.
@@ -167,7 +169,7 @@ void PanelWindowSetup::orderFront(QWidget& panel) {
     }
     wantedPanels().append(&panel);
     present(panel);
-    remapUnderXWayland(panel);
+    watchPointerLeaks();
 }
 
 void PanelWindowSetup::forgetPanel(QWidget& panel) {

@@ -44,6 +44,18 @@ start_sway() {
     export SWAYSOCK
 }
 
+# start_session_bus: a session bus owned by the session's user, for swaybar's
+# tray (it is the StatusNotifierWatcher); call it before start_sway.
+start_session_bus() {
+    mkdir -p "$E2E_TMP/bus"
+    chmod 755 "$E2E_TMP"
+    [[ $(id -u) -ne 0 ]] || chown $W_USER:$W_GROUP "$E2E_TMP/bus"
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=$E2E_TMP/bus/socket
+    "${AS_USER[@]}" dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS" &
+    E2E_PIDS+=($!)
+    wait_for 10 test -S "$E2E_TMP/bus/socket" || fail "no session bus"
+}
+
 # start_kwin WIDTH HEIGHT SCALE: KDE's compositor, headless, one output of
 # that logical size and scale, with XWayland; exports
 # WAYLAND_DISPLAY and DISPLAY. It runs as root (no user change for clients).

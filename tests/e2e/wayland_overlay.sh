@@ -7,13 +7,15 @@
 # along; frames are committed only while something moves, at most 30 a second.
 source "$(dirname "$0")/wayland-lib.sh"
 
-start_sway
+start_session_bus
+start_sway "bar {" "output HEADLESS-1" "position top" "}"
 SETTINGS=(tintOpacity=0.5 tintHue=0.6 gridOpacity=0.4 scanlineOpacity=0.6 gridSize=6)
 write_settings "${SETTINGS[@]}"
 [[ $(id -u) -ne 0 ]] || chown -R $W_USER:$W_GROUP "$XDG_CONFIG_HOME"
 start_native_solid '#3060c0'
 start_wayland_driver QT_QPA_PLATFORM=wayland
-wait_for 10 sh -c "swaymsg -t get_tree | jq -e '.. | objects | select(.shell? == \"xwayland\")'" ||
+x_window() { "${AS_USER[@]}" xwininfo -root -children | grep -q "$1"; }
+wait_for 10 x_window e2e-overlay-driver ||
     fail "the controls are not on XWayland: $(swaymsg -t get_tree | jq -c '[.. | objects | select(.shell?) | .shell]')"
 swaymsg '[app_id=e2e-solid-window] fullscreen enable' >/dev/null
 [[ -z $(surfaces) ]] || fail "a surface exists before the overlay is switched on"
@@ -51,6 +53,16 @@ stopped=$(commits)
 sleep 2
 [[ $(commits) == "$stopped" ]] || fail "commits go on after the band stopped"
 pass "nothing committed while still; $moving commits in 2 s with a band, damaging only part"
+
+# swaybar's tray sits at the right end of the bar, above the window once it
+# leaves full screen; the panel opens below it, on XWayland.
+swaymsg '[app_id=e2e-solid-window] fullscreen disable' >/dev/null
+sleep 1
+click 1270 11
+wait_for 5 x_window '"Retro Glimmer": .*342x592' ||
+    fail "a click on the tray icon in swaybar did not open the panel"
+pass "with the overlay on, a click on swaybar's tray icon opens the panel"
+swaymsg '[app_id=e2e-solid-window] fullscreen enable' >/dev/null
 
 swaymsg create_output >/dev/null
 wait_for 10 surfaces_are $'surface HEADLESS-1 1280 720 1\nsurface HEADLESS-2 1920 1080 1' ||

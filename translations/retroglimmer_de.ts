@@ -207,7 +207,7 @@
     <name>ShortcutField</name>
     <message>
         <source>Overlay shortcut</source>
-        <translation>Tastenkürzel für das Overlay</translation>
+        <translation>Tastenkürzel</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "app/OverlayController.h"
 #include "app/PanelWindowSetup.h"
 #include "app/SingleInstance.h"
+#include "app/Translations.h"
 #include "app/TrayIcon.h"
 #include "app/UnixSignalQuit.h"
 #include "settings/LookLibrary.h"
@@ -18,6 +19,7 @@
 #include "settings/ToggleShortcut.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int Application::run(int argc, char** argv, const AfterLaunch& afterLaunch) {
     // Commands that need no running program are done without a display.
@@ -36,6 +38,8 @@ int Application::run(int argc, char** argv, const AfterLaunch& afterLaunch) {
     QApplication::setApplicationDisplayName(QStringLiteral("Retro Glimmer"));
     QApplication::setQuitOnLastWindowClosed(false);
     signalQuit.listen();
+    // The panel and menus only; what goes to the terminal stays English.
+    const Translations translations{QLocale()};
 
     // A second start hands its commands to the running copy, or asks it to
     // show its panel.

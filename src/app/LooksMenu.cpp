@@ -20,7 +20,7 @@ void LooksMenu::rebuild() {
     const QString current = m_looks.currentName();
     const auto addLooks = [&](const QList<Look>& looks) {
         for (const Look& look : looks) {
-            QAction* action = addAction(look.name);
+            QAction* action = addAction(LookLibrary::shownName(look.name));
             action->setCheckable(true);
             action->setChecked(look.name == current);
             group->addAction(action);

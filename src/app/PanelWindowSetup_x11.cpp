@@ -149,6 +149,7 @@ void PanelWindowSetup::configurePanel(QWidget& panel, QScreen* screen) {
     panel.setAttribute(Qt::WA_ShowWithoutActivating);
     panel.setAttribute(Qt::WA_X11DoNotAcceptFocus);
     panel.setFocusPolicy(Qt::NoFocus);
+    // Never translated: compositor rules and scripts find the overlay by it.
     panel.setWindowTitle(QStringLiteral("Retro Glimmer overlay"));
     // A Qt Wayland window can neither float above others nor let clicks
     // through: it would be an ordinary window taking the focus and covering

@@ -20,7 +20,7 @@ namespace {
 // A top-level window titled "Retro Glimmer" holding one control view.
 std::unique_ptr<QWidget> makeWindow(QWidget* content) {
     auto window = std::make_unique<QWidget>();
-    window->setWindowTitle(QObject::tr("Retro Glimmer"));
+    window->setWindowTitle(TrayIcon::tr("Retro Glimmer"));
     auto* layout = new QVBoxLayout(window.get());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(content);

@@ -1,12 +1,17 @@
 #include "settings/FlickerMode.h"
 
+#include <QtGlobal>
+
 namespace {
 struct Names {
     std::string_view raw;
     std::string_view title;
 };
 
-constexpr std::array<Names, 3> kNames{{{"soft", "Soft"}, {"pulse", "Pulse"}, {"jitter", "Jitter"}}};
+// The titles are translated in the list's context, beside the settings' labels.
+constexpr std::array<Names, 3> kNames{{{"soft", QT_TRANSLATE_NOOP("SettingsList", "Soft")},
+                                       {"pulse", QT_TRANSLATE_NOOP("SettingsList", "Pulse")},
+                                       {"jitter", QT_TRANSLATE_NOOP("SettingsList", "Jitter")}}};
 } // namespace
 
 std::optional<FlickerMode> FlickerMode::fromRawValue(std::string_view raw) {

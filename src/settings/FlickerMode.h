@@ -6,7 +6,8 @@
 #include <string_view>
 
 // Style of the pixel flicker. A closed set of three cases; the raw value is the
-// only persisted form, the title is for display and is never parsed.
+// only persisted form, the title is for display (untranslated; the list
+// translates it) and is never parsed.
 class FlickerMode {
 public:
     enum class Case { soft, pulse, jitter };

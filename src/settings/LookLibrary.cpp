@@ -12,10 +12,11 @@ namespace {
 
 const QString kGroup = QLatin1String(LookLibrary::group);
 
-// A built-in look: the defaults with these settings changed.
+// A built-in look: the defaults with these settings changed. Its name stays
+// English, so scripts (--look) work in every language; menus show it translated.
 Look builtIn(const char* name, FlickerMode mode,
              std::initializer_list<std::pair<Setting, double>> changes) {
-    Look look{QObject::tr(name), {}};
+    Look look{QString::fromLatin1(name), {}};
     look.values.flickerMode = mode;
     for (const auto& [setting, value] : changes)
         look.values[setting] = value;
@@ -25,9 +26,9 @@ Look builtIn(const char* name, FlickerMode mode,
 QList<Look> makeBuiltIns() {
     using enum Setting;
     return {
-        builtIn(QT_TR_NOOP("Grid"), FlickerMode::soft, {}),
+        builtIn(QT_TRANSLATE_NOOP("LookLibrary", "Grid"), FlickerMode::soft, {}),
         // Fine lines, a green wash and a glow along them, a faint roll.
-        builtIn(QT_TR_NOOP("Green phosphor"), FlickerMode::soft,
+        builtIn(QT_TRANSLATE_NOOP("LookLibrary", "Green phosphor"), FlickerMode::soft,
                 {{gridSize, 3},
                  {gridOpacity, 0.12},
                  {scanlineOpacity, 0.4},
@@ -37,7 +38,7 @@ QList<Look> makeBuiltIns() {
                  {flickerIntensity, 0.05},
                  {rollingBand, 0.15},
                  {rollingBandSpeed, 0.3}}),
-        builtIn(QT_TR_NOOP("Amber terminal"), FlickerMode::soft,
+        builtIn(QT_TRANSLATE_NOOP("LookLibrary", "Amber terminal"), FlickerMode::soft,
                 {{gridSize, 3},
                  {gridOpacity, 0.12},
                  {scanlineOpacity, 0.35},
@@ -48,7 +49,7 @@ QList<Look> makeBuiltIns() {
                  {rollingBand, 0.1},
                  {rollingBandSpeed, 0.3}}),
         // Big pixels with dark lines between them, colours left alone.
-        builtIn(QT_TR_NOOP("Arcade"), FlickerMode::pulse,
+        builtIn(QT_TRANSLATE_NOOP("LookLibrary", "Arcade"), FlickerMode::pulse,
                 {{gridSize, 6},
                  {gridOpacity, 0.25},
                  {scanlineOpacity, 0.5},
@@ -56,7 +57,7 @@ QList<Look> makeBuiltIns() {
                  {phosphorGlow, 0.15},
                  {flickerIntensity, 0.08}}),
         // A tired video tape: swaying bands, a rolling bar, dust and jitter.
-        builtIn(QT_TR_NOOP("Worn tape"), FlickerMode::jitter,
+        builtIn(QT_TRANSLATE_NOOP("LookLibrary", "Worn tape"), FlickerMode::jitter,
                 {{gridOpacity, 0.05},
                  {scanlineOpacity, 0.2},
                  {tintHue, 0.92},
@@ -67,7 +68,7 @@ QList<Look> makeBuiltIns() {
                  {rollingBand, 0.5},
                  {rollingBandSpeed, 0.4},
                  {dustNoise, 0.45}}),
-        builtIn(QT_TR_NOOP("Scanlines only"), FlickerMode::soft,
+        builtIn(QT_TRANSLATE_NOOP("LookLibrary", "Scanlines only"), FlickerMode::soft,
                 {{gridOpacity, 0}, {scanlineOpacity, 0.5}}),
     };
 }
@@ -101,6 +102,11 @@ void sortByName(QList<Look>& looks) {
 bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
+
+// A built-in look answers to its English name and to the one menus show.
+bool isCalled(const Look& builtIn, const QString& name) {
+    return sameName(builtIn.name, name) || sameName(LookLibrary::shownName(builtIn.name), name);
+}
 } // namespace
 
 LookLibrary::LookLibrary(OverlaySettings& settings, QObject* parent)
@@ -114,9 +120,16 @@ const QList<Look>& LookLibrary::builtIns() {
     return looks;
 }
 
+QString LookLibrary::shownName(const QString& name) {
+    for (const Look& look : builtIns())
+        if (look.name == name)
+            return tr(look.name.toLatin1().constData());
+    return name;
+}
+
 bool LookLibrary::isBuiltIn(const QString& name) const {
     return std::any_of(builtIns().cbegin(), builtIns().cend(),
-                       [&name](const Look& look) { return sameName(look.name, name); });
+                       [&name](const Look& look) { return isCalled(look, name); });
 }
 
 int LookLibrary::savedIndex(const QString& name) const {
@@ -128,7 +141,7 @@ int LookLibrary::savedIndex(const QString& name) const {
 
 std::optional<Look> LookLibrary::find(const QString& name) const {
     for (const Look& look : builtIns())
-        if (sameName(look.name, name))
+        if (isCalled(look, name))
             return look;
     if (const int i = savedIndex(name); i >= 0)
         return m_saved[i];

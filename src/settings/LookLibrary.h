@@ -22,6 +22,8 @@ public:
     explicit LookLibrary(OverlaySettings& settings, QObject* parent = nullptr);
 
     static const QList<Look>& builtIns();
+    // A built-in look's name in the user's language; a saved one's as typed.
+    static QString shownName(const QString& name);
     const QList<Look>& saved() const { return m_saved; }
     std::optional<Look> find(const QString& name) const;
     bool isBuiltIn(const QString& name) const;
@@ -30,6 +32,7 @@ public:
     // saved while it still matches, else the first that does; empty when none.
     QString currentName() const;
 
+    // A built-in look is found by its English name or its shown name.
     // Each refuses (false) an unknown look, a name that is empty or taken by a
     // built-in look, and a change to a built-in look.
     bool apply(const QString& name);

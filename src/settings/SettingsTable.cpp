@@ -7,37 +7,36 @@ namespace {
 using S = SettingValues;
 using enum SettingUnit;
 
-// The labels are translated in the list's context.
-#define LABEL(text) QT_TRANSLATE_NOOP("SettingsList", text)
-
+// The labels are translated in the list's context. Each marker is written out:
+// the catalogue tool does not expand macros.
 constexpr std::array<SettingDefinition, settingCount> kTable{{
-    {Setting::gridSize, "gridSize", 4.0, 2.0, 48.0, 1.0, pixels, LABEL("Pixel size"),
-     "square.grid.3x3", &S::gridSize},
-    {Setting::gridOpacity, "gridOpacity", 0.3, 0, 1, 0.01, percent, LABEL("Grid"), "grid",
-     &S::gridOpacity},
-    {Setting::scanlineOpacity, "scanlineOpacity", 0, 0, 1, 0.01, percent, LABEL("Scanlines"),
-     "line.3.horizontal", &S::scanlineOpacity},
-    {Setting::tintHue, "tintHue", 0.33, 0, 1, 0.01, degrees, LABEL("Tint color"), "paintpalette",
-     &S::tintHue},
-    {Setting::tintOpacity, "tintOpacity", 0, 0, 1, 0.01, percent, LABEL("Tint strength"),
-     "circle.lefthalf.filled", &S::tintOpacity},
-    {Setting::flickerIntensity, "flickerIntensity", 0, 0, 1, 0.01, percent, LABEL("Pixel flicker"),
-     "sparkles.tv", &S::flickerIntensity},
-    {Setting::phosphorGlow, "phosphorGlow", 0, 0, 1, 0.01, percent, LABEL("Phosphor glow"),
-     "light.max", &S::phosphorGlow},
-    {Setting::horizontalDrift, "horizontalDrift", 0, 0, 1, 0.01, percent, LABEL("Horizontal drift"),
-     "arrow.left.and.right", &S::horizontalDrift},
+    {Setting::gridSize, "gridSize", 4.0, 2.0, 48.0, 1.0, pixels,
+     QT_TRANSLATE_NOOP("SettingsList", "Pixel size"), "square.grid.3x3", &S::gridSize},
+    {Setting::gridOpacity, "gridOpacity", 0.3, 0, 1, 0.01, percent,
+     QT_TRANSLATE_NOOP("SettingsList", "Grid"), "grid", &S::gridOpacity},
+    {Setting::scanlineOpacity, "scanlineOpacity", 0, 0, 1, 0.01, percent,
+     QT_TRANSLATE_NOOP("SettingsList", "Scanlines"), "line.3.horizontal", &S::scanlineOpacity},
+    {Setting::tintHue, "tintHue", 0.33, 0, 1, 0.01, degrees,
+     QT_TRANSLATE_NOOP("SettingsList", "Tint color"), "paintpalette", &S::tintHue},
+    {Setting::tintOpacity, "tintOpacity", 0, 0, 1, 0.01, percent,
+     QT_TRANSLATE_NOOP("SettingsList", "Tint strength"), "circle.lefthalf.filled", &S::tintOpacity},
+    {Setting::flickerIntensity, "flickerIntensity", 0, 0, 1, 0.01, percent,
+     QT_TRANSLATE_NOOP("SettingsList", "Pixel flicker"), "sparkles.tv", &S::flickerIntensity},
+    {Setting::phosphorGlow, "phosphorGlow", 0, 0, 1, 0.01, percent,
+     QT_TRANSLATE_NOOP("SettingsList", "Phosphor glow"), "light.max", &S::phosphorGlow},
+    {Setting::horizontalDrift, "horizontalDrift", 0, 0, 1, 0.01, percent,
+     QT_TRANSLATE_NOOP("SettingsList", "Horizontal drift"), "arrow.left.and.right",
+     &S::horizontalDrift},
     {Setting::horizontalDriftSpeed, "horizontalDriftSpeed", 0.5, 0, 1, 0.01, percent,
-     LABEL("Drift speed"), "speedometer", &S::horizontalDriftSpeed},
-    {Setting::rollingBand, "rollingBand", 0, 0, 1, 0.01, percent, LABEL("Rolling band"),
-     "rectangle.compress.vertical", &S::rollingBand},
-    {Setting::rollingBandSpeed, "rollingBandSpeed", 0.5, 0, 1, 0.01, percent, LABEL("Band speed"),
-     "speedometer", &S::rollingBandSpeed},
-    {Setting::dustNoise, "dustNoise", 0, 0, 1, 0.01, percent, LABEL("Signal dust"),
-     "circle.grid.cross", &S::dustNoise},
+     QT_TRANSLATE_NOOP("SettingsList", "Drift speed"), "speedometer", &S::horizontalDriftSpeed},
+    {Setting::rollingBand, "rollingBand", 0, 0, 1, 0.01, percent,
+     QT_TRANSLATE_NOOP("SettingsList", "Rolling band"), "rectangle.compress.vertical",
+     &S::rollingBand},
+    {Setting::rollingBandSpeed, "rollingBandSpeed", 0.5, 0, 1, 0.01, percent,
+     QT_TRANSLATE_NOOP("SettingsList", "Band speed"), "speedometer", &S::rollingBandSpeed},
+    {Setting::dustNoise, "dustNoise", 0, 0, 1, 0.01, percent,
+     QT_TRANSLATE_NOOP("SettingsList", "Signal dust"), "circle.grid.cross", &S::dustNoise},
 }};
-
-#undef LABEL
 
 constexpr bool listedInOrder() {
     for (int i = 0; i < settingCount; ++i)

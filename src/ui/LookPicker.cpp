@@ -16,16 +16,16 @@ namespace {
 QString askName(QWidget* parent, const QString& title, const QString& name) {
     bool ok = false;
     const QString typed =
-        QInputDialog::getText(parent, title, QObject::tr("Name:"), QLineEdit::Normal, name, &ok);
+        QInputDialog::getText(parent, title, LookPicker::tr("Name:"), QLineEdit::Normal, name, &ok);
     return ok ? typed.trimmed() : QString();
 }
 
 // Why a name cannot be taken, for the user; empty when it can.
 QString refusal(const LookLibrary& looks, const QString& name, const QString& keeping = {}) {
     if (looks.isBuiltIn(name))
-        return QObject::tr("“%1” is a built-in look. Choose another name.").arg(name);
+        return LookPicker::tr("“%1” is a built-in look. Choose another name.").arg(name);
     if (looks.find(name) && name.compare(keeping, Qt::CaseInsensitive) != 0)
-        return QObject::tr("There is already a look named “%1”.").arg(name);
+        return LookPicker::tr("There is already a look named “%1”.").arg(name);
     return {};
 }
 } // namespace
@@ -67,7 +67,7 @@ void LookPicker::refresh() {
     const QSignalBlocker blocker(m_picker);
     m_picker->clear();
     for (const Look& look : LookLibrary::builtIns())
-        m_picker->addItem(look.name, look.name);
+        m_picker->addItem(LookLibrary::shownName(look.name), look.name);
     if (!m_looks.saved().isEmpty())
         m_picker->insertSeparator(m_picker->count());
     for (const Look& look : m_looks.saved())

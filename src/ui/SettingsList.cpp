@@ -29,10 +29,6 @@ QString valueText(SettingUnit unit, double value) {
     }
     Q_UNREACHABLE();
 }
-
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 } // namespace
 
 SettingsList::SettingsList(OverlaySettings& settings, bool showsHeader, QWidget* parent)
@@ -95,7 +91,8 @@ QWidget* SettingsList::makePicker() {
     auto* label = new QLabel(tr("Flicker type"));
     m_picker = new QComboBox;
     for (const FlickerMode& mode : FlickerMode::allCases())
-        m_picker->addItem(fromView(mode.title()), mode.ordinal());
+        // Each title is a whole string literal, ended as tr() expects.
+        m_picker->addItem(tr(mode.title().data()), mode.ordinal());
     m_picker->setAccessibleName(label->text());
     m_picker->setFocusPolicy(Qt::StrongFocus);
     WheelNeedsFocus::install(m_picker);

@@ -2,6 +2,7 @@
 
 #include "ui/SteppedSlider.h"
 
+#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
@@ -38,7 +39,7 @@ void* SteppedSliderAccessible::interface_cast(QAccessible::InterfaceType type) {
 QString SteppedSliderAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Value) {
         const QString shown = slider()->valueText();
-        return shown.isEmpty() ? QString::number(slider()->doubleValue()) : shown;
+        return shown.isEmpty() ? QLocale().toString(slider()->doubleValue()) : shown;
     }
     return QAccessibleWidget::text(t);
 }

@@ -1,5 +1,6 @@
 #include "ui/ValueText.h"
 
+#include <QLocale>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -16,6 +17,13 @@ double truncatedTowardZero(double value) {
         return nearest;
     return std::trunc(value);
 }
+
+QString number(std::int64_t value) {
+    // Values stay far below a thousand; saturated ones read better unbroken.
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(qint64(value));
+}
 } // namespace
 
 QString ValueText::whole(double value) {
@@ -24,20 +32,20 @@ QString ValueText::whole(double value) {
     // 2^63 is exactly representable; anything at or beyond it saturates.
     constexpr double limit = 9223372036854775808.0;
     if (value >= limit)
-        return QString::number(std::numeric_limits<std::int64_t>::max());
+        return number(std::numeric_limits<std::int64_t>::max());
     if (value < -limit)
-        return QString::number(std::numeric_limits<std::int64_t>::min());
-    return QString::number(static_cast<std::int64_t>(truncatedTowardZero(value)));
+        return number(std::numeric_limits<std::int64_t>::min());
+    return number(static_cast<std::int64_t>(truncatedTowardZero(value)));
 }
 
 QString ValueText::pixels(double value) {
-    return whole(value) + QStringLiteral(" px");
+    return tr("%1 px").arg(whole(value));
 }
 
 QString ValueText::percent(double fraction) {
-    return whole(fraction * 100.0) + QStringLiteral(" %");
+    return tr("%1 %").arg(whole(fraction * 100.0));
 }
 
 QString ValueText::degrees(double fraction) {
-    return whole(fraction * 360.0) + QStringLiteral("°");
+    return tr("%1°").arg(whole(fraction * 360.0));
 }

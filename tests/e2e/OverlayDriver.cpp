@@ -1,8 +1,8 @@
 // The program's own start-up, plus a command line on stdin so end-to-end tests
 // can switch the overlay and ask what is on screen:
 //   on | off      assign isEnabled
-//   panels        print "panels N" then one "panel X Y W H" line per panel, or
-//                 one "surface OUTPUT W H SCALE" line per native overlay surface
+//   panels        print "panels N" then one "surface OUTPUT W H SCALE" line
+//                 per native overlay surface (X11 panels are the server's to tell)
 //   set NAME V    assign the number V to the numeric setting NAME
 //   note          print "note S/N": S of the N control lists show the line
 //                 saying the overlay needs a compositor
@@ -45,14 +45,6 @@ void handle(const std::string& command, OverlaySettings& settings,
                    std::to_string(surface.size.width()) + " " +
                    std::to_string(surface.size.height()) + " " +
                    QString::number(surface.scale).toStdString());
-    } else if (command == "panels") {
-        const auto& windows = controller.windows();
-        answer("panels " + std::to_string(windows.size()));
-        for (const auto& [screen, panel] : windows) {
-            const QRect g = panel->geometry();
-            answer("panel " + std::to_string(g.x()) + " " + std::to_string(g.y()) + " " +
-                   std::to_string(g.width()) + " " + std::to_string(g.height()));
-        }
     } else if (command.starts_with("set ")) {
         std::istringstream words(command.substr(4));
         std::string name;

@@ -5,7 +5,7 @@
 //   e2e-self-raising-window #RRGGBB X Y W H
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <utility>
 #include <xcb/xcb.h>
 
 namespace {
@@ -17,11 +17,6 @@ void raise(xcb_connection_t* connection, xcb_window_t window) {
     std::fflush(stdout);
 }
 
-void setText(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property,
-             const char* text, size_t length) {
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, property, XCB_ATOM_STRING, 8,
-                        uint32_t(length), text);
-}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -42,8 +37,11 @@ int main(int argc, char** argv) {
                       uint16_t(std::atoi(argv[4])), uint16_t(std::atoi(argv[5])), 0,
                       XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual,
                       XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK, values);
-    setText(connection, window, XCB_ATOM_WM_NAME, "e2e-self-raiser", 15);
-    setText(connection, window, XCB_ATOM_WM_CLASS, "e2e-self-raiser\0SelfRaiser", 27);
+    // The class's two strings: instance and class name.
+    const char name[] = "e2e-self-raiser\0SelfRaiser";
+    for (auto [property, length] : {std::pair{XCB_ATOM_WM_NAME, 15}, {XCB_ATOM_WM_CLASS, 27}})
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, property, XCB_ATOM_STRING, 8,
+                            length, name);
     const uint32_t rootMask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection, screen->root, XCB_CW_EVENT_MASK, &rootMask);
     xcb_map_window(connection, window);
@@ -52,23 +50,17 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
 
     while (xcb_generic_event_t* event = xcb_wait_for_event(connection)) {
-        switch (event->response_type & ~0x80) {
-        case XCB_VISIBILITY_NOTIFY:
-            if (reinterpret_cast<xcb_visibility_notify_event_t*>(event)->state !=
-                XCB_VISIBILITY_UNOBSCURED)
-                raise(connection, window);
-            break;
-        case XCB_CONFIGURE_NOTIFY:
-            if (reinterpret_cast<xcb_configure_notify_event_t*>(event)->window != window)
-                raise(connection, window);
-            break;
-        case XCB_MAP_NOTIFY:
-            if (reinterpret_cast<xcb_map_notify_event_t*>(event)->window != window)
-                raise(connection, window);
-            break;
-        default:
-            break;
-        }
+        const int type = event->response_type & ~0x80;
+        const bool obscured = type == XCB_VISIBILITY_NOTIFY &&
+                              reinterpret_cast<xcb_visibility_notify_event_t*>(event)->state !=
+                                  XCB_VISIBILITY_UNOBSCURED;
+        const xcb_window_t other =
+            type == XCB_CONFIGURE_NOTIFY
+                ? reinterpret_cast<xcb_configure_notify_event_t*>(event)->window
+            : type == XCB_MAP_NOTIFY ? reinterpret_cast<xcb_map_notify_event_t*>(event)->window
+                                     : window;
+        if (obscured || other != window)
+            raise(connection, window);
         std::free(event);
     }
     return 0;

@@ -81,14 +81,19 @@ start_solid() {
     sleep 0.5
 }
 
-# start_driver: the program's start-up with a command line on a fifo.
+# start_driver [VAR=VALUE]...: the program's start-up with a command line on a
+# fifo, in that environment, run as AS_USER (if set).
+AS_USER=()
 start_driver() {
+    rm -f "$E2E_TMP/driver.in"
     mkfifo "$E2E_TMP/driver.in"
-    "$E2E_DRIVER" <"$E2E_TMP/driver.in" >"$E2E_TMP/driver.out" 2>"$E2E_TMP/driver.err" &
+    env "$@" "${AS_USER[@]}" "$E2E_DRIVER" <"$E2E_TMP/driver.in" >"$E2E_TMP/driver.out" \
+        2>"$E2E_TMP/driver.err" &
     E2E_PIDS+=($!)
     DRIVER_PID=$!
     exec 4>"$E2E_TMP/driver.in"
-    wait_for 20 grep -q ready "$E2E_TMP/driver.out" || fail "driver did not start: $(cat "$E2E_TMP/driver.err")"
+    wait_for 20 grep -q ready "$E2E_TMP/driver.out" ||
+        fail "driver did not start: $(grep -v '^\[' "$E2E_TMP/driver.err" | tail -5)"
 }
 
 driver() { echo "$*" >&4; }
@@ -108,30 +113,23 @@ signal_ends_cleanly() {
     ((status == 0)) || fail "$3: SIG$2 ended it with status $status"
 }
 
-# panels: the number of overlay panels the driver reports; their geometry
-# lines are left in $E2E_TMP/panels.
-panels() {
-    local before
-    before=$(wc -l <"$E2E_TMP/driver.out")
-    ask panels "panels "
-    tail -n +$((before + 1)) "$E2E_TMP/driver.out" | grep '^panel ' | sort >"$E2E_TMP/panels" || true
-    tail -n +$((before + 1)) "$E2E_TMP/driver.out" | grep '^panels ' | head -1 | cut -d' ' -f2
+# Overlay windows on the X server (override-redirect, by title), mapped or not,
+# as "WxH+X+Y" each, sorted.
+overlay_geometries() {
+    xwininfo -root -children 2>/dev/null | awk '/"Retro Glimmer overlay/{print $(NF-1)}' | sort | xargs
 }
+x_overlay_windows() { overlay_geometries | wc -w; }
+overlay_count_is() { [[ $(x_overlay_windows) == "$1" ]]; }
+wait_overlay_windows() { wait_for 10 overlay_count_is "$1"; }
+overlay_shown() { (($(x_overlay_windows) >= 1)); }
 
-# Overlay windows as the X server sees them (override-redirect, by title).
-x_overlay_windows() {
-    xwininfo -root -children 2>/dev/null | grep -c '"Retro Glimmer overlay' || true
-}
+# overlays_are GEOMETRY...: waits until the X server holds exactly these.
+overlays_now() { [[ $(overlay_geometries) == "$*" ]]; }
+overlays_are() { wait_for 10 overlays_now "$@" || fail "overlay windows: '$(overlay_geometries)', expected '$*'"; }
 
-# Overlay windows mapped on the X server.
-mapped_overlay_windows() {
-    xdotool search --onlyvisible --name '^Retro Glimmer overlay' 2>/dev/null | wc -l
-}
-
-# Waits until the X server shows exactly N overlay windows.
-wait_overlay_windows() {
-    local n=$1
-    wait_for 10 sh -c "[ \"\$(xwininfo -root -children | grep -c '\"Retro Glimmer overlay')\" = $n ]"
+# mapped_overlays_are N: the X server has N overlay windows mapped.
+mapped_overlays_are() {
+    [[ $(xdotool search --onlyvisible --name '^Retro Glimmer overlay' 2>/dev/null | wc -l) == "$1" ]]
 }
 
 screenshot() { import -window root "$1"; }
@@ -165,6 +163,28 @@ close_to() {
     done
 }
 
+# frame SIZE FILE NAME=VALUE...: the frame tool's frame at time 0.
+frame() {
+    local size=$1 out=$2 kv args=()
+    shift 2
+    for kv; do args+=(--set "$kv"); done
+    "$E2E_FRAME" --size "$size" --time 0 "${args[@]}" --output "$out"
+}
+
+# expect_blend SHOT FRAME "R G B" SPOTS...: each "X Y" pixel of the screenshot
+# equals the frame's pixel (at the same logical spot) over colour R G B.
+expect_blend() {
+    local shot=$1 frame=$2 below=$3 spot x y expected actual
+    shift 3
+    for spot in "$@"; do
+        read -r x y <<<"$spot"
+        expected=$(blended "$frame" "$x" "$y" "$below")
+        actual=$(pixel "$shot" "$x" "$y")
+        close_to "$actual" "$expected" 3 ||
+            fail "pixel $x,$y is $actual, expected $expected (frame $(rgba "$frame" "$x" "$y"))"
+    done
+}
+
 write_settings() {
     mkdir -p "$XDG_CONFIG_HOME/retroglimmer"
     { echo "[General]"; for kv in "$@"; do echo "overlay.$kv"; done; } \
@@ -191,6 +211,12 @@ start_program() {
     E2E_PIDS+=($PROGRAM_PID)
 }
 
+# start_docked: the real program, once its tray icon has docked.
+start_docked() {
+    start_program
+    wait_for 20 tray_icon_window || fail "tray icon did not dock: $(cat "$E2E_TMP/program.err")"
+}
+
 # stop_program WHAT: SIGTERM ends the real program with status 0.
 stop_program() {
     signal_ends_cleanly "$PROGRAM_PID" TERM "$1 (stderr so far: $(<"$E2E_TMP/program.err"))"
@@ -202,13 +228,15 @@ window_geometry() {
         /^  Width/{w=$NF} /^  Height/{h=$NF} END{print x, y, w, h}'
 }
 
-# The docked tray icon's window, embedded somewhere below the tray's window.
-tray_icon_window() {
-    local tray icon
+# The docked tray icons' windows, embedded somewhere below the tray's window.
+tray_icons() {
+    local tray
     tray=$(xwininfo -root -tree | grep '"panel"' | head -1 | awk '{print $1}')
-    [[ -n "$tray" ]] || return 1
-    icon=$(xwininfo -id "$tray" -tree | awk '/"Retro Glimmer"/{print $1}' | head -1)
-    [[ -n "$icon" ]] && echo "$icon"
+    [[ -n "$tray" ]] && xwininfo -id "$tray" -tree | awk '/"Retro Glimmer"/{print $1}'
+}
+tray_icon_window() {
+    local icons
+    icons=$(tray_icons) && [[ -n $icons ]] && echo "${icons%%$'\n'*}"
 }
 
 # tray_icon_stands_out RRGGBB: on a tray of that colour an eighth or more of
@@ -274,7 +302,8 @@ settings_file_is_whole() {
     ! tail -n +2 "$file" | grep -qvE '^overlay\.[A-Za-z]+=[^=]+$'
 }
 
-setting_is() { [[ $(setting "$1") == "$2" ]]; }
+# setting_is NAME VALUE [FILE]
+setting_is() { [[ $(setting "$1" "${3:-}") == "$2" ]]; }
 
 # expect_setting NAME VALUE [FILE]
 expect_setting() {

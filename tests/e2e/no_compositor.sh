@@ -5,6 +5,13 @@
 # and leaves the screen as it was. The switch keeps the user's choice.
 source "$(dirname "$0")/lib.sh"
 
+# screen_as_before WHEN: the screen shows what it showed at start.
+screen_as_before() {
+    screenshot "$E2E_TMP/now.png"
+    changed=$(compare -metric AE "$E2E_TMP/before.png" "$E2E_TMP/now.png" null: 2>&1 || true)
+    [[ $changed == 0 ]] || fail "$changed pixels changed $1"
+}
+
 start_x 1280x720 nocompositor
 start_tray
 write_settings tintOpacity=0.5 tintHue=0.6
@@ -18,38 +25,27 @@ screenshot "$E2E_TMP/before.png"
 
 driver on
 sleep 1
-[[ $(mapped_overlay_windows) == 0 ]] || fail "an overlay window is mapped without a compositor"
-screenshot "$E2E_TMP/waiting.png"
-changed=$(compare -metric AE "$E2E_TMP/before.png" "$E2E_TMP/waiting.png" null: 2>&1 || true)
-[[ $changed == 0 ]] || fail "$changed pixels changed when the overlay was switched on"
-wait_for 5 sh -c "grep -q '^overlay.isEnabled=true' '$XDG_CONFIG_HOME/retroglimmer/retroglimmer.conf'" ||
-    fail "the switch did not record the user's choice"
+screen_as_before "when the overlay was switched on"
+wait_for 5 setting_is isEnabled true || fail "the switch did not record the user's choice"
 [[ $(grep -c 'compositing manager' "$E2E_TMP/driver.err") == 1 ]] ||
     fail "stderr: $(cat "$E2E_TMP/driver.err")"
 pass "switched on without a compositor: nothing drawn, the panel and stderr say why"
 
 start_compositor
-wait_for 10 sh -c '[ "$(xdotool search --onlyvisible --name "^Retro Glimmer overlay" | wc -l)" = 1 ]' ||
-    fail "the overlay did not appear when picom started"
+wait_for 10 mapped_overlays_are 1 || fail "the overlay did not appear when picom started"
 sleep 1
 screenshot "$E2E_TMP/drawn.png"
-"$E2E_FRAME" --size 1280x720 --time 0 --set tintOpacity=0.5 --set tintHue=0.6 \
-    --output "$E2E_TMP/frame.png"
-expected=$(blended "$E2E_TMP/frame.png" 400 300 "255 255 255")
-close_to "$(pixel "$E2E_TMP/drawn.png" 400 300)" "$expected" 3 ||
-    fail "over the white window: $(pixel "$E2E_TMP/drawn.png" 400 300), expected $expected"
+frame 1280x720 "$E2E_TMP/frame.png" tintOpacity=0.5 tintHue=0.6
+expect_blend "$E2E_TMP/drawn.png" "$E2E_TMP/frame.png" "255 255 255" "400 300"
 ask note "note "
 tail -n 1 "$E2E_TMP/driver.out" | grep -q '^note 0/1' || fail "the panel still asks for a compositor"
 pass "picom starts: the overlay is drawn, blended"
 
 kill "$COMPOSITOR_PID"
 wait "$COMPOSITOR_PID" 2>/dev/null || true
-wait_for 10 sh -c '[ "$(xdotool search --onlyvisible --name "^Retro Glimmer overlay" | wc -l)" = 0 ]' ||
-    fail "the overlay stayed mapped when picom stopped"
+wait_for 10 mapped_overlays_are 0 || fail "the overlay stayed mapped when picom stopped"
 sleep 1
-screenshot "$E2E_TMP/after.png"
-changed=$(compare -metric AE "$E2E_TMP/before.png" "$E2E_TMP/after.png" null: 2>&1 || true)
-[[ $changed == 0 ]] || fail "$changed pixels differ from before once picom stopped"
+screen_as_before "once picom stopped"
 ask note "note "
 tail -n 1 "$E2E_TMP/driver.out" | grep -q '^note 1/1' || fail "the panel does not say why again"
 [[ $(grep -c 'compositing manager' "$E2E_TMP/driver.err") == 1 ]] || fail "stderr repeats itself"

@@ -27,15 +27,13 @@ pass "no tray at start: the controls open as a window"
 # Closed, it comes back when the program is started again.
 # As the user does: the window manager's close (Alt+F4 under openbox).
 xdotool windowactivate --sync "$(controls_window)" key alt+F4
-wait_for 10 sh -c '! xdotool search --onlyvisible --name "^Retro Glimmer\$" >/dev/null' ||
-    fail "the window did not close"
+wait_for 10 eval '! controls_window' || fail "the window did not close"
 kill -0 "$PROGRAM_PID" || fail "closing the window ended the program"
 timeout 30 "$E2E_PROGRAM" || fail "second start: exit status $?"
 wait_for 10 controls_window || fail "a second start did not bring the window back"
 pass "the closed window comes back with a second start"
 
 start_tray
-TRAY_PID=${E2E_PIDS[-1]}
 wait_for 20 tray_icon_window || fail "the icon did not dock in a tray that appeared later"
 click_tray_icon
 wait_for 10 has_panel || fail "the docked icon does not open the panel"

@@ -126,7 +126,7 @@ start_mutter_pointer() {
 
 # start_nested_sway: a sway inside the session whose two outputs (WL-1, WL-2)
 # are windows of the outer one, so that closing a window takes an output away
-# (a headless output cannot go). Sets INNER_DISPLAY.
+# (a headless output cannot go). Sets INNER_DISPLAY and INNER_SOCK (its IPC).
 start_nested_sway() {
     echo "default_border none" >"$W/inner.conf"
     chmod a+r "$W/inner.conf"
@@ -138,6 +138,7 @@ start_nested_sway() {
     wait_for 10 sh -c "[ \$(swaymsg -t get_tree | jq '[.. | objects | select(.app_id? == \"wlroots\")] | length') = 2 ]" ||
         fail "nested sway did not start: $(tail -3 "$E2E_TMP/inner-sway.log")"
     INNER_DISPLAY=$(comm -13 <(echo "$before") <(ls "$XDG_RUNTIME_DIR") | grep -E '^wayland-[0-9]+$')
+    INNER_SOCK=$XDG_RUNTIME_DIR/$(comm -13 <(echo "$before") <(ls "$XDG_RUNTIME_DIR") | grep -E '^sway-ipc')
 }
 
 # start_native_solid COLOR: a native Wayland window of one colour, full screen
@@ -151,20 +152,9 @@ start_native_solid() {
     sleep 1
 }
 
-# start_wayland_driver [VAR=VALUE]...: the program's start-up with its command
-# line on a fifo (see lib.sh's driver and ask), logging the requests of its own
-# Wayland connection to $E2E_TMP/driver.err.
-start_wayland_driver() {
-    rm -f "$E2E_TMP/driver.in"
-    mkfifo "$E2E_TMP/driver.in"
-    env WAYLAND_DEBUG=1 "$@" "${AS_USER[@]}" "$W/bin/e2e-overlay-driver" <"$E2E_TMP/driver.in" \
-        >"$E2E_TMP/driver.out" 2>"$E2E_TMP/driver.err" &
-    E2E_PIDS+=($!)
-    DRIVER_PID=$!
-    exec 4>"$E2E_TMP/driver.in"
-    wait_for 20 grep -q ready "$E2E_TMP/driver.out" ||
-        fail "driver did not start: $(grep -v '^\[' "$E2E_TMP/driver.err" | tail -5)"
-}
+# start_wayland_driver [VAR=VALUE]...: start_driver from the session's copy,
+# logging the requests of its own Wayland connection to $E2E_TMP/driver.err.
+start_wayland_driver() { E2E_DRIVER=$W/bin/e2e-overlay-driver start_driver WAYLAND_DEBUG=1 "$@"; }
 
 # The overlay surfaces the driver reports, one "surface OUTPUT W H SCALE" line
 # each, sorted.
@@ -201,17 +191,3 @@ click() {
 
 # shot FILE [OUTPUT]: a screenshot of the whole layout or of one output.
 shot() { grim ${2:+-o "$2"} "$1"; }
-
-# expect_blend SHOT FRAME "R G B" SPOTS...: each "X Y" pixel of the screenshot
-# equals the frame tool's pixel (at the same logical spot) over colour R G B.
-expect_blend() {
-    local shot=$1 frame=$2 below=$3 spot x y expected actual
-    shift 3
-    for spot in "$@"; do
-        read -r x y <<<"$spot"
-        expected=$(blended "$frame" "$x" "$y" "$below")
-        actual=$(pixel "$shot" "$x" "$y")
-        close_to "$actual" "$expected" 3 ||
-            fail "pixel $x,$y is $actual, expected $expected (frame $(rgba "$frame" "$x" "$y"))"
-    done
-}

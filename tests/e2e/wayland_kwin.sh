@@ -25,5 +25,4 @@ start_pointer 1920 1080
 click 1700 900
 wait_for 5 grep -q "click 1700 900" "$SOLID_LOG" || fail "the click did not reach the native window"
 pass "a click through the overlay reaches the native window under kwin"
-driver quit
-wait "$DRIVER_PID" || fail "driver exited with $?"
+quit_driver

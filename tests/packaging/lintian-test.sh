@@ -8,10 +8,7 @@ set -euo pipefail
 build_dir=$1 overrides=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 command -v lintian >/dev/null || fail "lintian is not installed (scripts/packages.sh lists it)"
 if ! grep -qx 'RETROGLIMMER_DEBIAN_FLAGS:BOOL=ON' "$build_dir/CMakeCache.txt"; then

@@ -21,10 +21,7 @@ work=$(mktemp -d)
 chmod 755 "$work" # apt reads the .deb as its own unprivileged user
 app_pid= xvfb_pid= we_installed=
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cleanup() {
     local status=$?
@@ -50,32 +47,28 @@ if dpkg-query -W "$package" >/dev/null 2>&1; then
     "${apt_get[@]}" purge "$package" >/dev/null || fail "could not purge the earlier $package"
 fi
 
-echo "== building the package"
 cpack --config "$build_dir/CPackConfig.cmake" -B "$work/cpack" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log"; fail "cpack failed"; }
 debs=("$work"/cpack/*.deb)
 [[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || fail "expected one .deb, found: ${debs[*]}"
 deb=${debs[0]}
-depends=$(dpkg-deb -f "$deb" Depends)
-echo "Depends: $depends"
 # Computed by dpkg-shlibdeps.
-names=$(tr ',' '\n' <<<"$depends" | sed 's/(.*//; s/ //g')
+names=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/(.*//; s/ //g')
 for dep in libc6 libqt6widgets6 libqt6svg6; do
-    grep -qx "$dep" <<<"$names" || fail "Depends lacks $dep"
+    grep -qx "$dep" <<<"$names" || fail "Depends lacks $dep: $(dpkg-deb -f "$deb" Depends)"
 done
 
-echo "== installing with apt"
 we_installed=1
 "${apt_get[@]}" install "$deb" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "apt-get install failed"; }
 installed || fail "$package is not installed after apt-get install"
 dpkg -L "$package" >"$work/files"
 
-for path in /usr/bin/retroglimmer /usr/share/applications/retroglimmer.desktop \
+[[ -x /usr/bin/retroglimmer ]] || fail "/usr/bin/retroglimmer is not installed as a program"
+for path in /usr/share/applications/retroglimmer.desktop \
     /usr/share/metainfo/io.github.retroglimmer.Retroglimmer.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/retroglimmer.svg; do
     [[ -f $path ]] || fail "$path not installed"
 done
-[[ -x /usr/bin/retroglimmer ]] || fail "/usr/bin/retroglimmer is not executable"
 for size in 48 128 256; do
     png=/usr/share/icons/hicolor/${size}x${size}/apps/retroglimmer.png
     [[ -f $png ]] || fail "$png not installed"
@@ -85,17 +78,13 @@ for size in 48 128 256; do
     [[ $width == "$size" && $height == "$size" ]] || fail "$png is ${width}x$height"
 done
 
-echo "== starting the installed program under Xvfb"
+# The installed program under a private X server.
 mkdir -m 700 "$work/runtime" "$work/home"
+mkfifo "$work/display"
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s $work/display ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
-    sleep 0.1
-done
-[[ -s $work/display ]] || fail "Xvfb gave no display number"
-display=":$(tr -d '\n' <"$work/display")"
+read -r -t 20 display <"$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+display=":$display"
 
 # A fresh home, so the user's settings and autostart entries stay untouched.
 env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY="$display" HOME="$work/home" \
@@ -112,7 +101,6 @@ wait "$app_pid" 2>/dev/null || true
 app_pid=
 echo "ran for 3 s, $windows window(s) on the X server"
 
-echo "== removing with apt"
 "${apt_get[@]}" purge "$package" >"$work/remove.log" 2>&1 || { cat "$work/remove.log"; fail "apt-get purge failed"; }
 we_installed=
 installed && fail "$package still installed after purge"

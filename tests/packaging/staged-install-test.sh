@@ -14,10 +14,7 @@ prefix=/retroglimmer-staged-install-test-$$
 # The prefix is removed too, should a faulty install have made it.
 trap 'rm -rf "$work" "$prefix"' EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 DESTDIR=$stage cmake --install "$build_dir" --prefix "$prefix" >"$log" 2>&1 ||
     fail "cmake --install with DESTDIR failed: $(cat "$log")"

@@ -98,7 +98,8 @@ quit_driver
 
 # An output going away, in a nested session (no X server there).
 start_nested_sway
-start_wayland_driver WAYLAND_DISPLAY="$INNER_DISPLAY" DISPLAY= WAYLAND_DEBUG=
+# No session bus, so no tray: the controls open as a window.
+start_wayland_driver WAYLAND_DISPLAY="$INNER_DISPLAY" DISPLAY= WAYLAND_DEBUG= DBUS_SESSION_BUS_ADDRESS=
 driver on
 wait_for 10 surface_count_is 2 || fail "nested session surfaces: $(surfaces)"
 wait_for 10 sh -c "swaymsg -s '$INNER_SOCK' -t get_tree | jq -e '.. | objects | select(.app_id? == \"e2e-overlay-driver\")'" ||

@@ -1,7 +1,6 @@
 #include "app/AutostartEntry.h"
+#include "support/TestFiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -15,39 +14,7 @@ std::string valueOf(const QByteArray& text, const QByteArray& key) {
             return line.mid(key.size() + 1).toStdString();
     return std::string();
 }
-
-// Keeps XDG_CONFIG_HOME and HOME as they were before the test.
-class EnvironmentGuard {
-public:
-    EnvironmentGuard()
-        : config_(qgetenv("XDG_CONFIG_HOME"))
-        , home_(qgetenv("HOME")) {}
-    ~EnvironmentGuard() {
-        qputenv("XDG_CONFIG_HOME", config_);
-        qputenv("HOME", home_);
-    }
-
-private:
-    QByteArray config_;
-    QByteArray home_;
-};
 } // namespace
-
-TEST(AutostartEntryTest, PathFollowsXdgConfigHomeAndFallsBackToDotConfig) {
-    EnvironmentGuard guard;
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    const QString fallback = home.path() + "/.config/autostart/retroglimmer.desktop";
-
-    qputenv("XDG_CONFIG_HOME", "/tmp/elsewhere");
-    EXPECT_EQ(AutostartEntry::filePath(), "/tmp/elsewhere/autostart/retroglimmer.desktop");
-    qunsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(AutostartEntry::filePath(), fallback);
-    qputenv("XDG_CONFIG_HOME", "");
-    EXPECT_EQ(AutostartEntry::filePath(), fallback);
-    qputenv("XDG_CONFIG_HOME", "relative/config");
-    EXPECT_EQ(AutostartEntry::filePath(), fallback);
-}
 
 TEST(AutostartEntryTest, ExecQuotesAndEscapesThePathAsTheDesktopEntryFormatRequires) {
     EXPECT_EQ(valueOf(AutostartEntry::contents("/usr/bin/retroglimmer"), "Exec"),
@@ -70,10 +37,8 @@ TEST(AutostartEntryTest, WrittenEntryPassesTheDesktopFileValidator) {
         GTEST_SKIP() << "desktop-file-validate not installed (package desktop-file-utils)";
     QTemporaryDir dir;
     const QString path = dir.filePath("retroglimmer.desktop");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(AutostartEntry::contents("/opt/Retro Apps/it's $100%/retroglimmer"));
-    file.close();
+    ASSERT_TRUE(
+        writeFile(path, AutostartEntry::contents("/opt/Retro Apps/it's $100%/retroglimmer")));
 
     QProcess process;
     process.start(validator, {path});

@@ -1,6 +1,7 @@
 #include "app/LaunchAtLogin.h"
 #include "app/AutostartEntry.h"
 #include "app/LaunchAtLoginAction.h"
+#include "support/TestFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,16 +18,6 @@ constexpr bool kXdgAutostart = false;
 constexpr bool kXdgAutostart = true;
 #endif
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& text) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
-
 // Every test works in its own XDG_CONFIG_HOME, never the user's.
 class LaunchAtLoginTest : public ::testing::Test {
 protected:
@@ -34,25 +25,40 @@ protected:
         if (!kXdgAutostart)
             GTEST_SKIP() << "macOS keeps the login item itself; only the XDG entry is tested";
         ASSERT_TRUE(config.isValid());
-        saved = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     }
-    void TearDown() override { qputenv("XDG_CONFIG_HOME", saved); }
+    void TearDown() override {
+        qputenv("XDG_CONFIG_HOME", savedConfig);
+        qputenv("HOME", savedHome);
+    }
 
     QString autostartDir() const { return config.filePath("autostart"); }
     QString entryPath() const { return config.filePath("autostart/retroglimmer.desktop"); }
 
     QTemporaryDir config;
-    QByteArray saved;
+    QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    QByteArray savedHome = qgetenv("HOME");
 };
 } // namespace
+
+TEST_F(LaunchAtLoginTest, PathFollowsXdgConfigHomeAndFallsBackToDotConfig) {
+    EXPECT_EQ(AutostartEntry::filePath(), entryPath());
+    qputenv("HOME", config.path().toLocal8Bit());
+    const QString fallback = config.filePath(".config/autostart/retroglimmer.desktop");
+    for (const char* unusable : {"", "relative/config"}) {
+        qputenv("XDG_CONFIG_HOME", unusable);
+        EXPECT_EQ(AutostartEntry::filePath(), fallback) << unusable;
+    }
+    qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(AutostartEntry::filePath(), fallback);
+}
 
 TEST_F(LaunchAtLoginTest, TogglingCreatesAndRemovesTheEntryForThisBinary) {
     EXPECT_FALSE(LaunchAtLogin::isEnabled());
 
     ASSERT_TRUE(LaunchAtLogin::setEnabled(true));
     EXPECT_TRUE(LaunchAtLogin::isEnabled());
-    const QByteArray text = readAll(entryPath());
+    const QByteArray text = readFile(entryPath());
     EXPECT_EQ(text, AutostartEntry::contents(QCoreApplication::applicationFilePath()));
     EXPECT_TRUE(QDir::isAbsolutePath(QCoreApplication::applicationFilePath()));
 
@@ -67,24 +73,12 @@ TEST_F(LaunchAtLoginTest, TogglingCreatesAndRemovesTheEntryForThisBinary) {
     EXPECT_TRUE(LaunchAtLogin::setEnabled(false));
 }
 
-TEST_F(LaunchAtLoginTest, EnablingReplacesAStaleOrSwitchedOffEntry) {
-    ASSERT_TRUE(QDir().mkpath(autostartDir()));
-    ASSERT_TRUE(writeFile(entryPath(),
-                          AutostartEntry::contents("/old/place/retroglimmer") + "Hidden=true\n"));
-    EXPECT_FALSE(LaunchAtLogin::isEnabled());
-
-    ASSERT_TRUE(LaunchAtLogin::setEnabled(true));
-    EXPECT_TRUE(LaunchAtLogin::isEnabled());
-    EXPECT_EQ(readAll(entryPath()),
-              AutostartEntry::contents(QCoreApplication::applicationFilePath()));
-}
-
 TEST_F(LaunchAtLoginTest, FailedWritesReportFalseAndChangeNothing) {
     // "autostart" is a file, so the folder for the entry cannot be made.
     ASSERT_TRUE(writeFile(autostartDir(), "not a folder"));
     EXPECT_FALSE(LaunchAtLogin::setEnabled(true));
     EXPECT_FALSE(LaunchAtLogin::isEnabled());
-    EXPECT_EQ(readAll(autostartDir()), "not a folder");
+    EXPECT_EQ(readFile(autostartDir()), "not a folder");
     ASSERT_TRUE(QFile::remove(autostartDir()));
 
     // A folder where the entry belongs can be neither replaced nor removed.
@@ -104,17 +98,17 @@ TEST_F(LaunchAtLoginTest, OpeningTheMenuShowsTheEntryAndOnlyAClickWritesIt) {
     EXPECT_TRUE(item->toggle().isChecked());
     EXPECT_TRUE(item->toggle().isEnabled());
     EXPECT_FALSE(item->approvalHint().isVisible());
-    EXPECT_EQ(readAll(entryPath()), elsewhere);
+    EXPECT_EQ(readFile(entryPath()), elsewhere);
 
     // Switched off by the desktop: shown as off, and left as it is.
     ASSERT_TRUE(writeFile(entryPath(), elsewhere + "Hidden=true\n"));
     emit menu.aboutToShow();
     EXPECT_FALSE(item->toggle().isChecked());
-    EXPECT_EQ(readAll(entryPath()), elsewhere + "Hidden=true\n");
+    EXPECT_EQ(readFile(entryPath()), elsewhere + "Hidden=true\n");
 
     item->toggle().trigger();
     EXPECT_TRUE(item->toggle().isChecked());
-    EXPECT_EQ(readAll(entryPath()),
+    EXPECT_EQ(readFile(entryPath()),
               AutostartEntry::contents(QCoreApplication::applicationFilePath()));
     item->toggle().trigger();
     EXPECT_FALSE(QFile::exists(entryPath()));

@@ -1,13 +1,11 @@
 #include "app/OverlayView.h"
 #include "ManualFrameClock.h"
-#include "render/drawing/QPainterDrawingContext.h"
-#include "render/layers/OverlayFrame.h"
 #include "settings/InMemoryPreferenceStore.h"
 #include "settings/OverlaySettings.h"
+#include "support/RenderTestSupport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -34,27 +32,6 @@ struct Fixture {
         return view.paintedFrames() - before;
     }
 };
-
-QImage referenceFrame(const OverlaySettings& settings, QSize size, double time) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    QPainterDrawingContext context(painter);
-    drawOverlayFrame(context, QSizeF(size), OverlayRenderConfiguration::fromSettings(settings),
-                     time);
-    return image;
-}
-
-int largestChannelDifference(const QImage& a, const QImage& b) {
-    int worst = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                              std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
-        }
-    return worst;
-}
 } // namespace
 
 TEST(OverlayView, StillPictureDrawsOncePerChangeAndStopsItsClock) {
@@ -121,8 +98,10 @@ TEST(OverlayView, DrawsWhatTheReferenceRendererDraws) {
         QCoreApplication::processEvents();
         const QImage shown =
             f.view.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        const QImage expected = referenceFrame(f.settings, f.view.size(), f.clock.time)
-                                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        EXPECT_LE(largestChannelDifference(shown, expected), 2) << "step " << step;
+        const QImage expected = RenderTestSupport::renderReference(
+            QSizeF(f.view.size()), OverlayRenderConfiguration::fromSettings(f.settings),
+            f.clock.time);
+        EXPECT_LE(RenderTestSupport::maximumChannelDifference(shown, expected), 2)
+            << "step " << step;
     }
 }

@@ -1,5 +1,6 @@
 #include "app/SingleInstance.h"
 #include "app/InstanceLocation.h"
+#include "support/TestFiles.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -48,19 +49,6 @@ struct Requests {
     QList<QByteArrayList> received;
 };
 } // namespace
-
-TEST(SingleInstance, SecondStartHandsItsRequestToTheFirstAndGetsTheAnswer) {
-    QTemporaryDir dir;
-    SingleInstance first(dir.path());
-    ASSERT_EQ(first.claim(), Claim::claimed);
-    first.setRequestHandler([](const QByteArrayList& request) {
-        return QByteArrayList{"got " + request.join(','), "ok"};
-    });
-
-    QByteArrayList answer;
-    EXPECT_EQ(laterStart(dir.path(), {"set gridSize=8", "on"}, &answer), Claim::handedOver);
-    EXPECT_EQ(answer, QByteArrayList({"got set gridSize=8,on", "ok"}));
-}
 
 // Root runs the test; the other user is nobody. The folder and the socket are
 // opened to everyone, so only the running copy's own check stands in the way.
@@ -116,20 +104,20 @@ TEST(SingleInstance, ARunningCopyThatDoesNotAnswerIsReportedWithinTheTimeout) {
 
 TEST(SingleInstance, LockLeftByACrashedRunDoesNotBlockTheNextStart) {
     QTemporaryDir dir;
-    {
-        // A lock file naming a process that no longer exists, and its socket.
-        QFile lock(dir.filePath(InstanceLocation::name() + ".lock"));
-        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-        lock.write("2147483000\nretroglimmer\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-        QFile socket(dir.filePath(InstanceLocation::name() + ".socket"));
-        ASSERT_TRUE(socket.open(QIODevice::WriteOnly));
-    }
+    // A lock file naming a process that no longer exists, and its socket.
+    ASSERT_TRUE(
+        writeFile(dir.filePath(InstanceLocation::name() + ".lock"),
+                  "2147483000\nretroglimmer\n" + QSysInfo::machineHostName().toUtf8() + "\n"));
+    ASSERT_TRUE(writeFile(dir.filePath(InstanceLocation::name() + ".socket"), {}));
     SingleInstance next(dir.path());
     EXPECT_EQ(next.claim(), Claim::claimed);
-    // And it answers later starts.
-    Requests requests(next);
-    EXPECT_EQ(laterStart(dir.path()), Claim::handedOver);
-    EXPECT_EQ(requests.received, QList<QByteArrayList>{{"show"}});
+    // And later starts hand it their request and get its answer.
+    next.setRequestHandler([](const QByteArrayList& request) {
+        return QByteArrayList{"got " + request.join(','), "ok"};
+    });
+    QByteArrayList answer;
+    EXPECT_EQ(laterStart(dir.path(), {"set gridSize=8", "on"}, &answer), Claim::handedOver);
+    EXPECT_EQ(answer, QByteArrayList({"got set gridSize=8,on", "ok"}));
 }
 
 TEST(SingleInstance, SocketPathsLongerThanTheSystemAllowsAreReported) {

@@ -1,9 +1,9 @@
 // Which part of the canvas may change between two frames.
 
-#include "RenderTestSupport.h"
 #include "render/fast/OverlayFrameRenderer.h"
 #include "render/layers/HorizontalDrift.h"
 #include "render/layers/RollingBand.h"
+#include "support/RenderTestSupport.h"
 
 #include <QPainter>
 #include <cmath>
@@ -16,28 +16,28 @@ using namespace RenderTestSupport;
 const QSizeF canvas(400, 300);
 
 QImage frameAt(const OverlayRenderConfiguration& snapshot, double time, double ratio = 1) {
-    QImage image = transparentImage((canvas * ratio).toSize(), ratio);
+    QImage image = transparentImage(canvas, ratio);
     QPainter painter(&image);
     OverlayFrameRenderer().paint(painter, canvas, snapshot, time, QRegion(0, 0, 400, 300));
     return image;
 }
 
-// Pixels outside the region are identical in both frames; returns how many
-// pixels differ inside it.
-int expectChangesInside(const OverlayRenderConfiguration& snapshot, double before, double after,
-                        double ratio = 1) {
+// Pixels outside the region are identical in both frames at pixel ratios 1
+// and 2; returns how many pixels differ inside it.
+int expectChangesInside(const OverlayRenderConfiguration& snapshot, double before, double after) {
     const QRegion region = OverlayFrameRenderer::changedRegion(canvas, snapshot, before, after);
-    const QImage first = frameAt(snapshot, before, ratio);
-    const QImage second = frameAt(snapshot, after, ratio);
     int changedInside = 0;
-    for (int y = 0; y < first.height(); ++y) {
-        for (int x = 0; x < first.width(); ++x) {
-            const bool same = first.pixel(x, y) == second.pixel(x, y);
-            const QPoint point(static_cast<int>(x / ratio), static_cast<int>(y / ratio));
-            if (region.contains(point))
-                changedInside += !same;
-            else if (!same)
-                ADD_FAILURE() << "pixel " << x << "," << y << " changed outside the region";
+    for (const int ratio : {1, 2}) {
+        const QImage first = frameAt(snapshot, before, ratio);
+        const QImage second = frameAt(snapshot, after, ratio);
+        for (int y = 0; y < first.height(); ++y) {
+            for (int x = 0; x < first.width(); ++x) {
+                const bool same = first.pixel(x, y) == second.pixel(x, y);
+                if (region.contains(QPoint(x / ratio, y / ratio)))
+                    changedInside += !same;
+                else if (!same)
+                    ADD_FAILURE() << x << "," << y << " @" << ratio << " changed outside";
+            }
         }
     }
     return changedInside;
@@ -61,43 +61,48 @@ OverlayRenderConfiguration only(double OverlayRenderConfiguration::*field, doubl
     return snapshot;
 }
 
-TEST(FrameChangeRegion, OnlyTheMovingLayersAnimate) {
-    EXPECT_FALSE(OverlayFrameRenderer::isAnimated(OverlayRenderConfiguration()));
-    OverlayRenderConfiguration still = everyEffectAtOne();
-    still.horizontalDrift = still.flickerIntensity = still.dustNoise = still.rollingBand = 0;
-    EXPECT_FALSE(OverlayFrameRenderer::isAnimated(still));
-    still.rollingBand = std::nan("");
-    still.dustNoise = -1;
-    EXPECT_FALSE(OverlayFrameRenderer::isAnimated(still));
-    for (const auto field :
-         {&OverlayRenderConfiguration::horizontalDrift,
-          &OverlayRenderConfiguration::flickerIntensity, &OverlayRenderConfiguration::dustNoise,
-          &OverlayRenderConfiguration::rollingBand})
-        EXPECT_TRUE(OverlayFrameRenderer::isAnimated(only(field, 0.01)));
-
-    // A still picture never needs drawing again.
-    EXPECT_TRUE(OverlayFrameRenderer::changedRegion(canvas, still, 10, 5000).isEmpty());
-    EXPECT_EQ(frameAt(still, 10), frameAt(still, 5000));
+// Each moving layer, alone and together, across a band's wrap and a noise
+// tick: every changed pixel lies inside the region.
+TEST(FrameChangeRegion, EveryChangedPixelLiesInsideTheRegion) {
+    using C = OverlayRenderConfiguration;
+    C slowDrift = only(&C::horizontalDrift);
+    slowDrift.horizontalDriftSpeed = 0;
+    C dustAndCreepingBand = only(&C::dustNoise, 0.3);
+    dustAndCreepingBand.rollingBand = 1;
+    dustAndCreepingBand.rollingBandSpeed = 0; // a fraction of a point, repainted with the dots
+    const double lap = (300 + 80) / (76 * 2.0);
+    const struct {
+        const char* name;
+        C snapshot;
+        double before, after;
+    } cases[] = {
+        {"band", only(&C::rollingBand), 200, 200 + 1.0 / 30},
+        {"band across the wrap", only(&C::rollingBand), lap * 3 - 0.02, lap * 3 + 0.02},
+        {"drift", only(&C::horizontalDrift), 321.5, 321.5 + 1.0 / 30},
+        {"slow drift", slowDrift, 321.5, 321.7},
+        {"dust", only(&C::dustNoise), 1000 - 0.01, 1000 + 0.01},
+        {"flicker", only(&C::flickerIntensity, 0.05), 1000 - 0.01, 1000 + 0.01},
+        {"dust and band", dustAndCreepingBand, 1000 - 0.01, 1000 + 0.01},
+        {"soft", everyEffectAtOne(FlickerMode::soft), 1000 - 0.01, 1000 + 0.02},
+        {"pulse", everyEffectAtOne(FlickerMode::pulse), 1000 - 0.01, 1000 + 0.02},
+        {"jitter", everyEffectAtOne(FlickerMode::jitter), 1000 - 0.01, 1000 + 0.02},
+    };
+    for (const auto& c : cases)
+        EXPECT_GT(expectChangesInside(c.snapshot, c.before, c.after), 0) << c.name;
 }
 
-TEST(FrameChangeRegion, MovingBandsRepaintTheirRowsOfBothFrames) {
-    const OverlayRenderConfiguration band = only(&OverlayRenderConfiguration::rollingBand);
-    EXPECT_GT(expectChangesInside(band, 200, 200 + 1.0 / 30), 0);
-    EXPECT_LT(area(OverlayFrameRenderer::changedRegion(canvas, band, 200, 200 + 1.0 / 30)),
+// The region stays small where little changes: the band's rows, the dots, and
+// not the inside of a drift band that lies in both frames (one colour there).
+TEST(FrameChangeRegion, RepaintsOnlyWhatMoved) {
+    using C = OverlayRenderConfiguration;
+    EXPECT_LT(area(OverlayFrameRenderer::changedRegion(canvas, only(&C::rollingBand), 200,
+                                                       200 + 1.0 / 30)),
               0.8 * 400 * 300);
-    // Across the wrap from the bottom back to the top.
-    const double lap = (300 + 80) / (76 * 2.0);
-    EXPECT_GT(expectChangesInside(band, lap * 3 - 0.02, lap * 3 + 0.02), 0);
-
-    const OverlayRenderConfiguration drift = only(&OverlayRenderConfiguration::horizontalDrift);
-    EXPECT_GT(expectChangesInside(drift, 321.5, 321.5 + 1.0 / 30), 0);
-    EXPECT_GT(expectChangesInside(drift, 321.5, 321.5 + 1.0 / 30, 2), 0);
-
-    // A drift band is one colour inside its outline: where it lies in both
-    // frames nothing changes, and only its edges are repainted.
-    OverlayRenderConfiguration slow = drift;
+    EXPECT_LT(area(OverlayFrameRenderer::changedRegion(canvas, only(&C::dustNoise), 1000 - 0.01,
+                                                       1000.01)),
+              0.2 * 400 * 300);
+    C slow = only(&C::horizontalDrift);
     slow.horizontalDriftSpeed = 0;
-    EXPECT_GT(expectChangesInside(slow, 321.5, 321.7), 0);
     HorizontalDriftBands before, after;
     ASSERT_TRUE(horizontalDriftBands(400, 300, slow, 321.5, before));
     ASSERT_TRUE(horizontalDriftBands(400, 300, slow, 321.7, after));
@@ -107,29 +112,26 @@ TEST(FrameChangeRegion, MovingBandsRepaintTheirRowsOfBothFrames) {
                      .contains(both.center().toPoint()));
 }
 
-TEST(FrameChangeRegion, NoiseRepaintsTheCellsAndDotsOfBothTicks) {
+// A picture without moving layers, or noise within one tick, never needs
+// drawing again.
+TEST(FrameChangeRegion, NothingToRepaintWhileNothingMoves) {
+    EXPECT_FALSE(OverlayFrameRenderer::isAnimated(OverlayRenderConfiguration()));
+    OverlayRenderConfiguration still = everyEffectAtOne();
+    still.horizontalDrift = still.flickerIntensity = 0;
+    still.rollingBand = std::nan("");
+    still.dustNoise = -1;
+    EXPECT_FALSE(OverlayFrameRenderer::isAnimated(still));
+    for (const auto field :
+         {&OverlayRenderConfiguration::horizontalDrift,
+          &OverlayRenderConfiguration::flickerIntensity, &OverlayRenderConfiguration::dustNoise,
+          &OverlayRenderConfiguration::rollingBand})
+        EXPECT_TRUE(OverlayFrameRenderer::isAnimated(only(field, 0.01)));
+    EXPECT_TRUE(OverlayFrameRenderer::changedRegion(canvas, still, 10, 5000).isEmpty());
+    EXPECT_EQ(frameAt(still, 10), frameAt(still, 5000));
+
     const OverlayRenderConfiguration dust = only(&OverlayRenderConfiguration::dustNoise);
-    EXPECT_GT(expectChangesInside(dust, 1000 - 0.01, 1000 + 0.01), 0);
-    const QRegion dots = OverlayFrameRenderer::changedRegion(canvas, dust, 1000 - 0.01, 1000.01);
-    EXPECT_LT(area(dots), 0.2 * 400 * 300);
-
-    const OverlayRenderConfiguration flicker =
-        only(&OverlayRenderConfiguration::flickerIntensity, 0.05);
-    EXPECT_GT(expectChangesInside(flicker, 1000 - 0.01, 1000 + 0.01), 0);
-    EXPECT_GT(expectChangesInside(flicker, 1000 - 0.01, 1000 + 0.01, 2), 0);
-
-    // Within one tick the noise does not change at all.
     EXPECT_TRUE(OverlayFrameRenderer::changedRegion(canvas, dust, 1000.001, 1000.05).isEmpty());
     EXPECT_EQ(frameAt(dust, 1000.001), frameAt(dust, 1000.05));
-}
-
-TEST(FrameChangeRegion, EverythingMovingTogether) {
-    for (const FlickerMode mode : FlickerMode::allCases())
-        expectChangesInside(everyEffectAtOne(mode), 1000 - 0.01, 1000 + 0.02);
-    OverlayRenderConfiguration mixed = only(&OverlayRenderConfiguration::dustNoise, 0.3);
-    mixed.rollingBand = 1;
-    mixed.rollingBandSpeed = 0; // creeps by a fraction of a point, repainted with the dots
-    EXPECT_GT(expectChangesInside(mixed, 1000 - 0.01, 1000 + 0.01), 0);
 }
 
 TEST(FrameChangeRegion, SubPointBandMotionAloneIsNotWorthARepaint) {

@@ -1,11 +1,11 @@
 // What the frame procedure and its geometric layers draw, read back from the
 // recording backend.
 
-#include "RenderTestSupport.h"
 #include "render/layers/OverlayFrame.h"
 #include "render/layers/PhosphorGlow.h"
 #include "render/layers/PixelGrid.h"
 #include "render/layers/Scanlines.h"
+#include "support/RenderTestSupport.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -69,8 +69,12 @@ TEST(OverlayFrame, WorkedValuesOfCellGlowAndScanlines) {
     }
 }
 
-TEST(OverlayFrame, ScanlinesSitMidRowWithHalvesRoundedAway) {
+TEST(OverlayFrame, ScanlinesSitMidRowWithHalvesRoundedAwayAndNoneOnTinyCanvases) {
     EXPECT_EQ(ys(scanlinePath(50, 20, 7)), (std::vector<double>{4.5, 7.5, 11.5, 14.5, 18.5}));
+    EXPECT_TRUE(scanlinePath(10, 2.9, 2).isEmpty());
+    EXPECT_EQ(ys(scanlinePath(10, 3, 2)), std::vector<double>{3.5});
+    EXPECT_TRUE(phosphorGlowPath(10, 5.9, 2).isEmpty());
+    EXPECT_EQ(ys(phosphorGlowPath(10, 6, 2)), std::vector<double>{6});
 }
 
 TEST(OverlayFrame, GridLinesRunToTheLastWholeCell) {
@@ -89,51 +93,31 @@ TEST(OverlayFrame, GridLinesRunToTheLastWholeCell) {
     EXPECT_EQ(ys(pixelGridPath(-1, 9, 4)).size(), 3u);
 }
 
-TEST(OverlayFrame, TinyCanvasesGiveEmptyLinePaths) {
-    EXPECT_TRUE(scanlinePath(10, 2.9, 2).isEmpty());
-    EXPECT_EQ(ys(scanlinePath(10, 3, 2)), std::vector<double>{3.5});
-    EXPECT_TRUE(phosphorGlowPath(10, 5.9, 2).isEmpty());
-    EXPECT_EQ(ys(phosphorGlowPath(10, 6, 2)), std::vector<double>{6});
-
-    OverlayRenderConfiguration snapshot = allZero();
-    snapshot.phosphorGlow = 1;
-    snapshot.scanlineOpacity = 1;
-    const auto context = recordFrame({1, 1}, snapshot, 0);
-    const auto& ops = context.operations();
-    ASSERT_EQ(ops.size(), 4u);
-    EXPECT_TRUE(ops[0].path.isEmpty()) << "glow";
-    EXPECT_EQ(ops[1].path.lines().size(), 2u) << "one grid line each way";
-    EXPECT_TRUE(ops[2].path.isEmpty()) << "scanlines";
-}
-
-TEST(OverlayFrame, AllZeroDrawsOnlyTheTransparentGridAndTheVignette) {
-    const auto context = recordFrame({300, 200}, allZero(), 12345.6);
-    const auto& ops = context.operations();
-    ASSERT_EQ(ops.size(), 2u);
-    EXPECT_EQ(ops[0].kind, Kind::stroke);
-    EXPECT_EQ(ops[0].shading.solidColor(), DrawingColor::black().withOpacity(0));
-
-    const Shading& vignette = ops[1].shading;
-    EXPECT_EQ(ops[1].path, DrawingPath::rectangle(QRectF(0, 0, 300, 200)));
-    ASSERT_EQ(vignette.kind(), Shading::Kind::radialGradient);
-    EXPECT_EQ(vignette.center(), QPointF(150, 100));
-    EXPECT_EQ(vignette.startRadius(), 0);
-    EXPECT_DOUBLE_EQ(vignette.endRadius(), 216);
-    EXPECT_EQ(vignette.stops(),
-              (std::vector<GradientStop>{{DrawingColor::clear(), 0.62},
-                                         {DrawingColor::black().withOpacity(0.08), 1.0}}));
-}
-
+// Settings at zero, below or NaN skip their layers: the transparent grid and
+// the vignette remain.
 TEST(OverlayFrame, SkipsEveryLayerNotStrictlyAboveZero) {
     for (const double off : {0.0, -0.5, std::nan("")}) {
         OverlayRenderConfiguration snapshot = everyEffectAtOne();
         snapshot.tintOpacity = snapshot.phosphorGlow = snapshot.horizontalDrift = off;
         snapshot.flickerIntensity = snapshot.dustNoise = snapshot.rollingBand = off;
         snapshot.scanlineOpacity = off;
-        EXPECT_EQ(recordFrame({300, 200}, snapshot, 99).operations().size(), 2u) << off;
+        snapshot.gridOpacity = 0;
+        const auto context = recordFrame({300, 200}, snapshot, 99);
+        const auto& ops = context.operations();
+        ASSERT_EQ(ops.size(), 2u) << off;
+        EXPECT_EQ(ops[0].kind, Kind::stroke);
+        EXPECT_EQ(ops[0].shading.solidColor(), DrawingColor::black().withOpacity(0));
+        const Shading& vignette = ops[1].shading;
+        EXPECT_EQ(ops[1].path, DrawingPath::rectangle(QRectF(0, 0, 300, 200)));
+        ASSERT_EQ(vignette.kind(), Shading::Kind::radialGradient);
+        EXPECT_EQ(vignette.center(), QPointF(150, 100));
+        EXPECT_EQ(vignette.startRadius(), 0);
+        EXPECT_DOUBLE_EQ(vignette.endRadius(), 216);
+        EXPECT_EQ(vignette.stops(),
+                  (std::vector<GradientStop>{{DrawingColor::clear(), 0.62},
+                                             {DrawingColor::black().withOpacity(0.08), 1.0}}));
     }
 }
-
 TEST(OverlayFrame, DrawsTheLayersBottomToTop) {
     const auto context = recordFrame({640, 400}, everyEffectAtOne(), 4321.25);
     const auto& ops = context.operations();

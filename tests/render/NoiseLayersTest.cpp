@@ -1,8 +1,8 @@
-#include "RenderTestSupport.h"
 #include "render/layers/DustNoise.h"
-#include "render/layers/OverlayRandomGenerator.h"
 #include "render/layers/PixelFlicker.h"
+#include "support/RenderTestSupport.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,14 +46,6 @@ bool same(const Ops& a, const Ops& b) {
     return true;
 }
 
-TEST(OverlayRandomGenerator, ReturnsTheRawStateOfKnuthsMmixGenerator) {
-    OverlayRandomGenerator generator(0);
-    EXPECT_EQ(generator.next(), 1442695040888963407ULL);
-    EXPECT_EQ(generator.next(), 1876011003808476466ULL);
-    EXPECT_EQ(generator.next(), 11166244414315200793ULL);
-    EXPECT_EQ(generator.state(), 11166244414315200793ULL);
-}
-
 TEST(PixelFlicker, CountsFollowModeShareWithFloorAndCeiling) {
     const QSizeF screen(1920, 1080);
     EXPECT_EQ(flickerOps(screen, 4, flicker(1, FlickerMode::soft), 50).size(), 1296u);
@@ -90,20 +82,6 @@ TEST(PixelFlicker, FlashesStayInsideTheWholeCells) {
     }
 }
 
-TEST(PixelFlicker, PatternHoldsForATickAndDiffersBetweenSizes) {
-    const auto snapshot = flicker(0.7);
-    const QSizeF size(1280, 800);
-    // Soft ticks at 12 per second: 100.5 s is tick 1206, up to 100.5833...
-    EXPECT_TRUE(same(flickerOps(size, 4, snapshot, 100.5), flickerOps(size, 4, snapshot, 100.58)));
-    EXPECT_FALSE(
-        same(flickerOps(size, 4, snapshot, 100.58), flickerOps(size, 4, snapshot, 100.5834)));
-    EXPECT_FALSE(
-        same(flickerOps(size, 4, snapshot, 100.5), flickerOps({1280, 804}, 4, snapshot, 100.5)));
-    // Before the reference date the tick is 0 and the pattern stands still.
-    EXPECT_TRUE(same(flickerOps(size, 4, snapshot, -5), flickerOps(size, 4, snapshot, -5000)));
-    EXPECT_TRUE(same(flickerOps(size, 4, snapshot, -5), flickerOps(size, 4, snapshot, 0.05)));
-}
-
 TEST(DustNoise, CountsWithFloorAndCeiling) {
     EXPECT_EQ(dustOps({1920, 1080}, dust(1), 3).size(), 160u);
     EXPECT_EQ(dustOps({1920, 1080}, dust(0.1), 3).size(), 26u);
@@ -128,12 +106,33 @@ TEST(DustNoise, DotsComeFromTheSeededGenerator) {
     }
 }
 
-TEST(DustNoise, PatternHoldsForATickAndDiffersBetweenSizes) {
-    const QSizeF size(1920, 1080);
-    // 18 ticks a second: 100.5 s is tick 1809, up to 100.5555...
-    EXPECT_TRUE(same(dustOps(size, dust(1), 100.5), dustOps(size, dust(1), 100.555)));
-    EXPECT_FALSE(same(dustOps(size, dust(1), 100.555), dustOps(size, dust(1), 100.5556)));
-    EXPECT_FALSE(same(dustOps(size, dust(1), 100.5), dustOps({1921, 1080}, dust(1), 100.5)));
-    EXPECT_FALSE(same(dustOps(size, dust(1), 100.5), dustOps({1920, 1081}, dust(1), 100.5)));
+// Each noise keeps its pattern for one tick: flicker 12, 8 or 24 a second by
+// mode, dust 18. Another canvas size gives another pattern.
+TEST(NoiseLayers, PatternHoldsForATickAndDiffersBetweenSizes) {
+    using Draw = std::function<Ops(QSizeF, double)>;
+    const auto flashes = [](FlickerMode mode) -> Draw {
+        return [mode](QSizeF size, double time) {
+            return flickerOps(size, 4, flicker(0.7, mode), time);
+        };
+    };
+    const struct {
+        Draw draw;
+        double ticksPerSecond;
+    } cases[] = {{flashes(FlickerMode::soft), 12},
+                 {flashes(FlickerMode::pulse), 8},
+                 {flashes(FlickerMode::jitter), 24},
+                 {[](QSizeF size, double time) { return dustOps(size, dust(1), time); }, 18}};
+    const QSizeF size(1280, 800);
+    for (const auto& c : cases) {
+        const double last = 1000 + 1 / c.ticksPerSecond - 0.001;
+        EXPECT_TRUE(same(c.draw(size, 1000.001), c.draw(size, last))) << c.ticksPerSecond;
+        EXPECT_FALSE(same(c.draw(size, last), c.draw(size, last + 0.002))) << c.ticksPerSecond;
+        EXPECT_FALSE(same(c.draw(size, 1000), c.draw({1284, 800}, 1000))) << c.ticksPerSecond;
+        EXPECT_FALSE(same(c.draw(size, 1000), c.draw({1280, 804}, 1000))) << c.ticksPerSecond;
+    }
+    // Before the reference date the tick is 0 and the pattern stands still.
+    const Draw soft = flashes(FlickerMode::soft);
+    EXPECT_TRUE(same(soft(size, -5), soft(size, -5000)));
+    EXPECT_TRUE(same(soft(size, -5), soft(size, 0.05)));
 }
 } // namespace

@@ -3,8 +3,8 @@
 #include "settings/OverlaySettings.h"
 #include "settings/QSettingsPreferenceStore.h"
 #include "settings/SettingsTable.h"
+#include "support/TestFiles.h"
 
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -95,21 +95,16 @@ TEST_F(LookFile, SavedRenamedAndDeletedLooksSurviveARestart) {
     }
     Run run(file);
     EXPECT_TRUE(run.looks.saved().isEmpty());
-    QFile ini(file);
-    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-    EXPECT_FALSE(ini.readAll().contains("looks")) << "a removed look left keys behind";
+    EXPECT_FALSE(readFile(file).contains("looks")) << "a removed look left keys behind";
 }
 
 // Keys missing, numbers out of range or unreadable, an unknown mode: the look
 // loads with defaults and clamped values, and the program starts.
 TEST_F(LookFile, ADamagedLookEntryLoadsClamped) {
-    {
-        QFile ini(file);
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("[looks]\nBad\\gridSize=100\nBad\\gridOpacity=-3\nBad\\tintHue=green\n"
-                  "Bad\\dustNoise=nan\nBad\\flickerMode=Jitter\nstray=1\n"
-                  "Grid\\gridSize=9\n");
-    }
+    ASSERT_TRUE(writeFile(file,
+                          "[looks]\nBad\\gridSize=100\nBad\\gridOpacity=-3\nBad\\tintHue=green\n"
+                          "Bad\\dustNoise=nan\nBad\\flickerMode=Jitter\nstray=1\n"
+                          "Grid\\gridSize=9\n"));
     Run run(file);
     ASSERT_EQ(run.looks.saved().size(), 1);
     const Look bad = run.looks.saved().first();

@@ -1,9 +1,9 @@
 #include "settings/InMemoryPreferenceStore.h"
 
 #include "settings/QSettingsPreferenceStore.h"
+#include "support/TestFiles.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
@@ -33,12 +33,8 @@ struct FileWatch {
     QByteArray lastSeen;
     int writes = 0;
 
-    QByteArray content() const {
-        QFile onDisk(file);
-        return onDisk.open(QIODevice::ReadOnly) ? onDisk.readAll() : QByteArray();
-    }
     void look() {
-        const QByteArray now = content();
+        const QByteArray now = readFile(file);
         if (now != lastSeen)
             ++writes;
         lastSeen = now;
@@ -54,7 +50,7 @@ TEST(QSettingsPreferenceStore, ADragIsWrittenInBatchesWhileItLasts) {
     // A change after a quiet spell is on disk before the setter returns.
     QTest::qWait(QSettingsPreferenceStore::syncDelayMs * 2);
     store.setDouble("single", 0.5);
-    EXPECT_TRUE(watch.content().contains("single=0.5"));
+    EXPECT_TRUE(readFile(watch.file).contains("single=0.5"));
     QTest::qWait(QSettingsPreferenceStore::syncDelayMs * 2);
     watch.look();
 
@@ -78,5 +74,5 @@ TEST(QSettingsPreferenceStore, ADragIsWrittenInBatchesWhileItLasts) {
     }
     EXPECT_GE(watch.writes, 5);
     QTest::qWait(QSettingsPreferenceStore::syncDelayMs * 3);
-    EXPECT_TRUE(watch.content().contains("k=200"));
+    EXPECT_TRUE(readFile(watch.file).contains("k=200"));
 }

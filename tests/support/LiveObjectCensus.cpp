@@ -77,11 +77,3 @@ QString LiveObjectCensus::summary() const {
         parts.append(QStringLiteral("%1 %2").arg(count).arg(name));
     return parts.join(QStringLiteral(", "));
 }
-
-int LiveObjectCensus::survivorsOf(const char* className) const {
-    const std::lock_guard<std::mutex> lock(gMutex);
-    int count = 0;
-    for (QObject* object : gLive)
-        count += object->inherits(className) ? 1 : 0;
-    return count;
-}

@@ -16,10 +16,8 @@ public:
     // Whether Qt offers the hooks (checked against their layout version).
     static bool available();
 
-    // How many objects created since construction are still alive, in all and
-    // of the named class (or a subclass).
+    // How many objects created since construction are still alive.
     int survivors() const;
-    int survivorsOf(const char* className) const;
     // The survivors by class: "2 QTimer, 1 QWidget"; empty when none.
     QString summary() const;
 

@@ -23,7 +23,6 @@ public:
                        double blurRadius) override;
 
     const std::vector<Operation>& operations() const { return m_operations; }
-    void clear() { m_operations.clear(); }
 
 private:
     std::vector<Operation> m_operations;

@@ -57,14 +57,14 @@ TEST(FrameToolOptions, ReadsSizeTimeOutputAndSettings) {
     }
 
     // A built-in look's values, then later assignments over them.
-    const Look tape = *std::find_if(LookLibrary::builtIns().begin(), LookLibrary::builtIns().end(),
-                                    [](const Look& look) { return look.name == "Worn tape"; });
     const auto looked = parse(with({"--look", "Worn tape", "--set", "gridSize=9"}));
     ASSERT_TRUE(looked);
-    EXPECT_EQ(looked->snapshot.dustNoise, tape.values.dustNoise);
-    EXPECT_EQ(looked->snapshot.tintHue, tape.values.tintHue);
-    EXPECT_EQ(looked->snapshot.flickerMode, tape.values.flickerMode);
-    EXPECT_EQ(looked->snapshot.gridSize, 9);
+    SettingValues tape;
+    for (const Look& look : LookLibrary::builtIns())
+        if (look.name == "Worn tape")
+            tape = look.values;
+    tape.gridSize = 9;
+    EXPECT_EQ(looked->snapshot, OverlayRenderConfiguration::from(tape));
 }
 
 TEST(FrameToolOptions, RejectsBadOptionsNamingThem) {

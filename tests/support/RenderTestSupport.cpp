@@ -1,4 +1,4 @@
-#include "RenderTestSupport.h"
+#include "support/RenderTestSupport.h"
 
 #include "render/drawing/QPainterDrawingContext.h"
 #include "render/layers/OverlayFrame.h"
@@ -38,7 +38,9 @@ RecordingDrawingContext recordFrame(QSizeF size, const OverlayRenderConfiguratio
     return context;
 }
 
-QImage transparentImage(QSize pixels, double devicePixelRatio) {
+QImage transparentImage(QSizeF size, double devicePixelRatio) {
+    const QSize pixels(static_cast<int>(std::ceil(size.width() * devicePixelRatio - 1e-9)),
+                       static_cast<int>(std::ceil(size.height() * devicePixelRatio - 1e-9)));
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     image.setDevicePixelRatio(devicePixelRatio);
@@ -47,16 +49,14 @@ QImage transparentImage(QSize pixels, double devicePixelRatio) {
 
 QImage renderReference(QSizeF size, const OverlayRenderConfiguration& snapshot, double time,
                        double devicePixelRatio) {
-    const QSize pixels(static_cast<int>(std::ceil(size.width() * devicePixelRatio - 1e-9)),
-                       static_cast<int>(std::ceil(size.height() * devicePixelRatio - 1e-9)));
-    QImage image = transparentImage(pixels, devicePixelRatio);
+    QImage image = transparentImage(size, devicePixelRatio);
     QPainter painter(&image);
     QPainterDrawingContext context(painter);
     drawOverlayFrame(context, size, snapshot, time);
     return image;
 }
 
-int maximumChannelDifference(const QImage& a, const QImage& b, QPoint* worstAt) {
+int maximumChannelDifference(const QImage& a, const QImage& b) {
     if (a.size() != b.size() || a.format() != b.format())
         return 256;
     int worst = 0;
@@ -64,13 +64,10 @@ int maximumChannelDifference(const QImage& a, const QImage& b, QPoint* worstAt) 
         const auto* rowA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
         const auto* rowB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
         for (int x = 0; x < a.width(); ++x) {
-            const int difference = std::max({std::abs(qRed(rowA[x]) - qRed(rowB[x])),
-                                             std::abs(qGreen(rowA[x]) - qGreen(rowB[x])),
-                                             std::abs(qBlue(rowA[x]) - qBlue(rowB[x])),
-                                             std::abs(qAlpha(rowA[x]) - qAlpha(rowB[x]))});
-            if (difference > worst && worstAt)
-                *worstAt = QPoint(x, y);
-            worst = std::max(worst, difference);
+            worst = std::max({worst, std::abs(qRed(rowA[x]) - qRed(rowB[x])),
+                              std::abs(qGreen(rowA[x]) - qGreen(rowB[x])),
+                              std::abs(qBlue(rowA[x]) - qBlue(rowB[x])),
+                              std::abs(qAlpha(rowA[x]) - qAlpha(rowB[x]))});
         }
     }
     return worst;

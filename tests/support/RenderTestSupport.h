@@ -17,15 +17,14 @@ OverlayRenderConfiguration everyEffectAtOne(FlickerMode mode = FlickerMode::soft
 RecordingDrawingContext recordFrame(QSizeF size, const OverlayRenderConfiguration& snapshot,
                                     double time);
 
-// The reference renderer into a cleared ARGB32_Premultiplied image of
-// ceil(size × ratio) device pixels.
+// A cleared ARGB32_Premultiplied image of ceil(size × ratio) device pixels.
+QImage transparentImage(QSizeF size, double devicePixelRatio = 1);
+
+// The reference renderer into a transparentImage.
 QImage renderReference(QSizeF size, const OverlayRenderConfiguration& snapshot, double time,
                        double devicePixelRatio = 1);
 
-QImage transparentImage(QSize pixels, double devicePixelRatio);
-
-// Largest difference of any channel (256 for images of different sizes), and
-// where it is.
-int maximumChannelDifference(const QImage& a, const QImage& b, QPoint* worstAt = nullptr);
+// Largest difference of any channel (256 for images of different sizes).
+int maximumChannelDifference(const QImage& a, const QImage& b);
 
 } // namespace RenderTestSupport

@@ -26,15 +26,15 @@ xcb_connection_t* x11Connection() {
     return x11 ? x11->connection() : nullptr;
 }
 
+xcb_window_t rootOf(xcb_connection_t* connection) {
+    return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+}
+
 // One guard for the process, made when the first panel is shown on X11.
 X11StackingGuard* stackingGuard() {
     static std::unique_ptr<X11StackingGuard> guard;
-    xcb_connection_t* connection = guard ? nullptr : x11Connection();
-    if (connection) {
-        const xcb_setup_t* setup = xcb_get_setup(connection);
-        const xcb_window_t root = xcb_setup_roots_iterator(setup).data->root;
-        guard = std::make_unique<X11StackingGuard>(connection, root);
-    }
+    if (xcb_connection_t* connection = guard ? nullptr : x11Connection())
+        guard = std::make_unique<X11StackingGuard>(connection, rootOf(connection));
     return guard.get();
 }
 
@@ -65,11 +65,9 @@ void remapShownPanels() {
 void watchPointerLeaks() {
     static std::unique_ptr<XWaylandPanelRepair> repair;
     xcb_connection_t* connection = repair ? nullptr : x11Connection();
-    if (connection && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        const xcb_setup_t* setup = xcb_get_setup(connection);
-        repair = std::make_unique<XWaylandPanelRepair>(
-            connection, xcb_setup_roots_iterator(setup).data->root, remapShownPanels);
-    }
+    if (connection && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        repair =
+            std::make_unique<XWaylandPanelRepair>(connection, rootOf(connection), remapShownPanels);
 }
 
 // One watcher for the process, made at start-up or with the first panel.

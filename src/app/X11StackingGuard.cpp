@@ -1,6 +1,7 @@
 #include "app/X11StackingGuard.h"
 
 #include "app/XcbReply.h"
+#include "app/XcbRootEvents.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -30,14 +31,7 @@ QByteArray printable(QByteArray text) {
 X11StackingGuard::X11StackingGuard(xcb_connection_t* connection, xcb_window_t root)
     : m_connection(connection)
     , m_root(root) {
-    // Ask for the root's substructure events on top of whatever Qt selected.
-    const xcb_get_window_attributes_cookie_t cookie = xcb_get_window_attributes(connection, root);
-    XcbReply<xcb_get_window_attributes_reply_t> reply(
-        xcb_get_window_attributes_reply(connection, cookie, nullptr));
-    if (reply) {
-        const uint32_t mask = reply->your_event_mask | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-        xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
-        xcb_flush(connection);
+    if (selectRootEvents(connection, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY)) {
         QCoreApplication::instance()->installNativeEventFilter(this);
     } else {
         // No stacking events to be had: fall back to raising now and then.

@@ -1,6 +1,7 @@
 #include "app/XWaylandPanelRepair.h"
 
 #include "app/XcbReply.h"
+#include "app/XcbRootEvents.h"
 
 #include <QCoreApplication>
 #include <utility>
@@ -18,15 +19,10 @@ XWaylandPanelRepair::XWaylandPanelRepair(xcb_connection_t* connection, xcb_windo
     , m_remap(std::move(remap)) {
     // The hint keeps motion to one event per window entered: the pointer
     // crossing other clients' windows costs next to nothing.
-    XcbReply<xcb_get_window_attributes_reply_t> attributes(xcb_get_window_attributes_reply(
-        connection, xcb_get_window_attributes(connection, root), nullptr));
-    if (!attributes)
-        return;
-    const uint32_t mask = attributes->your_event_mask | XCB_EVENT_MASK_ENTER_WINDOW |
-                          XCB_EVENT_MASK_POINTER_MOTION | XCB_EVENT_MASK_POINTER_MOTION_HINT;
-    xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
-    xcb_flush(connection);
-    QCoreApplication::instance()->installNativeEventFilter(this);
+    if (selectRootEvents(connection, root,
+                         XCB_EVENT_MASK_ENTER_WINDOW | XCB_EVENT_MASK_POINTER_MOTION |
+                             XCB_EVENT_MASK_POINTER_MOTION_HINT))
+        QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
 XWaylandPanelRepair::~XWaylandPanelRepair() {

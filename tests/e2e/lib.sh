@@ -263,9 +263,11 @@ click_tray_icon() {
     xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
 }
 
-# The mapped control panel popup ("Retro Glimmer", 342x592), or nothing.
+# The control panel popup as xwininfo lists it.
+PANEL_LINE='"Retro Glimmer": .*342x592'
+# The mapped control panel popup, or nothing.
 panel_window() {
-    xwininfo -root -children | awk '/"Retro Glimmer": .*342x592/{print $1}' | head -1
+    xwininfo -root -children | awk -v line="$PANEL_LINE" '$0 ~ line {print $1}' | head -1
 }
 
 # setting NAME [FILE]: the stored value of one setting.

@@ -62,7 +62,7 @@ pass "nothing committed while still; $moving commits in 2 s with a band, damagin
 swaymsg '[app_id=e2e-solid-window] fullscreen disable' >/dev/null
 sleep 1
 click 1270 11
-wait_for 5 x_window '"Retro Glimmer": .*342x592' ||
+wait_for 5 x_window "$PANEL_LINE" ||
     fail "a click on the tray icon in swaybar did not open the panel"
 pass "with the overlay on, a click on swaybar's tray icon opens the panel"
 swaymsg '[app_id=e2e-solid-window] fullscreen enable' >/dev/null

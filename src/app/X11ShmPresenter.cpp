@@ -39,9 +39,14 @@ X11ShmPresenter::X11ShmPresenter(xcb_connection_t* connection, xcb_window_t wind
     , m_gc(xcb_generate_id(connection)) {
     const uint32_t noExposures = 0;
     xcb_create_gc(m_connection, m_gc, m_window, XCB_GC_GRAPHICS_EXPOSURES, &noExposures);
+    m_shapeRenewal = XWaylandShapeRenewal::forSession(connection, window, [this] {
+        if (!m_frame.isNull())
+            present(QRegion(0, 0, 1, 1));
+    });
 }
 
 X11ShmPresenter::~X11ShmPresenter() {
+    m_shapeRenewal.reset();
     detach();
     xcb_free_gc(m_connection, m_gc);
     xcb_flush(m_connection);
@@ -53,6 +58,8 @@ bool X11ShmPresenter::drawsOn(const QWidget& panel) const {
 
 QImage& X11ShmPresenter::frame(QSize pixels) {
     waitForServer();
+    if (m_shapeRenewal)
+        m_shapeRenewal->frameComing();
     if (m_frame.size() != pixels) {
         detach();
         attach(pixels);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/OverlayPresenter.h"
+#include "app/XWaylandShapeRenewal.h"
 
 #include <optional>
 #include <vector>
@@ -43,4 +44,5 @@ private:
     QImage m_frame;
     std::optional<xcb_get_input_focus_cookie_t> m_pending;
     std::vector<uchar> m_rows; // image data without shared memory
+    std::unique_ptr<XWaylandShapeRenewal> m_shapeRenewal;
 };

@@ -6,13 +6,15 @@
 #include <xcb/xcb.h>
 
 // Under XWayland without layer shell (GNOME's mutter 43), a compositor may
-// take a freshly mapped click-through panel as covering the screen for input,
-// whatever its empty input shape says: the pointer then goes to XWayland over
-// the panel and every click is lost. The panels take no input, so XWayland
-// can only see the pointer where no X window wants it when that happens: its
-// events then reach the root window through the screen-sized input-only
-// window or nothing at all. Seeing one, the repair maps the panels again,
-// which gives the compositor a second look at their input shape.
+// hand the pointer to a click-through panel whatever its empty input shape
+// says, and keep it there: seen right after the panel was mapped while the
+// pointer rested on the program's controls, once another window was
+// activated. (Reshaping with every frame, see XWaylandShapeRenewal, does not
+// undo this.) Every click would then go to XWayland and be lost. The panels
+// take no input, so XWayland can only see the pointer where no X window wants
+// it when that happens: its events then reach the root window through the
+// screen-sized input-only window. Seeing one, the repair maps the panels
+// again, which the compositor then gets right.
 class XWaylandPanelRepair : public QAbstractNativeEventFilter {
 public:
     // remap maps every shown panel again.

@@ -120,10 +120,7 @@ TEST_F(HostileFile, WhatStandsInTheWayKeepsSettingsInMemoryAndTheFileWhole) {
         {"oversized file", readable + QByteArray(2 * 1024 * 1024, 'x'), file + ".damaged", 0.0},
     };
     for (const Case& c : cases) {
-        for (const QString& name :
-             QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries))
-            ASSERT_TRUE(QFile::remove(dir.filePath(name)) ||
-                        QDir(dir.filePath(name)).removeRecursively());
+        ASSERT_TRUE(QDir(dir.path()).removeRecursively() && QDir().mkpath(dir.path()));
         if (!c.content.isEmpty())
             write(c.content);
         ASSERT_TRUE(QDir().mkpath(c.obstacle));

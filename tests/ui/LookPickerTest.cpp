@@ -1,12 +1,8 @@
 #include "ui/LookPicker.h"
 #include "UiTestSupport.h"
 #include "settings/LookLibrary.h"
-#include "ui/SettingsWindowContent.h"
 
-#include <QComboBox>
 #include <QPushButton>
-#include <QTest>
-#include <gtest/gtest.h>
 
 // The settings window's look row follows the settings from anywhere and
 // applies the look chosen there. Rename and delete are for saved looks only.

@@ -1,25 +1,13 @@
 #include "UiTestSupport.h"
 #include "ui/EdgeFade.h"
 #include "ui/ListScrollArea.h"
-#include "ui/SettingSlider.h"
-#include "ui/SettingsList.h"
-#include "ui/SettingsWindowContent.h"
-#include "ui/SteppedSlider.h"
-#include "ui/SwitchToggle.h"
-#include "ui/SymbolButton.h"
 #include "ui/TrayPanel.h"
-#include "ui/TrayPanelContent.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QCursor>
 #include <QScreen>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <QSpontaneKeyEvent>
-#include <QTest>
 #include <QWheelEvent>
-#include <gtest/gtest.h>
 
 namespace {
 QRect inside(const QWidget* widget, const QWidget* ancestor) {

@@ -1,10 +1,8 @@
 #include "ui/ShortcutField.h"
-#include "settings/InMemoryPreferenceStore.h"
+#include "UiTestSupport.h"
 #include "settings/ToggleShortcut.h"
 
 #include <QKeySequenceEdit>
-#include <QTest>
-#include <gtest/gtest.h>
 
 // The field stores what is recorded (its first chord only), an emptied field
 // switches the shortcut off, and a change made elsewhere shows in the field.

@@ -2,11 +2,8 @@
 #include "UiTestSupport.h"
 
 #include <QSignalSpy>
-#include <QStyle>
 #include <QStyleOptionSlider>
-#include <QTest>
 #include <cmath>
-#include <gtest/gtest.h>
 
 namespace {
 struct Kind {
@@ -45,34 +42,31 @@ void drag(SteppedSlider& slider, int x) {
 }
 } // namespace
 
-TEST(SteppedSlider, DraggingToEitherEndWritesExactlyTheBoundsAndOnlyWholeSteps) {
+// Dragging to either end writes exactly the bounds and only whole steps; each
+// step from the keyboard writes lower plus whole steps, also from between two.
+TEST(SteppedSlider, WritesExactlyTheBoundsAndOnlyWholeStepsDraggedOrStepped) {
     for (const Kind& kind : kKinds) {
         SteppedSlider slider(kind.lower, kind.upper, kind.step);
         slider.resize(300, 30);
         slider.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&slider));
         slider.setDoubleValue((kind.lower + kind.upper) / 2);
-        QSignalSpy spy(&slider, &SteppedSlider::valueEdited);
+        QSignalSpy dragged(&slider, &SteppedSlider::valueEdited);
         drag(slider, slider.width() + 40);
-        ASSERT_FALSE(spy.isEmpty());
-        EXPECT_EQ(spy.constLast().at(0).toDouble(), kind.upper);
+        ASSERT_FALSE(dragged.isEmpty());
+        EXPECT_EQ(dragged.constLast().at(0).toDouble(), kind.upper);
         drag(slider, -40);
-        EXPECT_EQ(spy.constLast().at(0).toDouble(), kind.lower);
-        for (double v : written(spy)) {
+        EXPECT_EQ(dragged.constLast().at(0).toDouble(), kind.lower);
+        for (double v : written(dragged)) {
             const double k = (v - kind.lower) / kind.step;
             EXPECT_TRUE(v >= kind.lower && v <= kind.upper && std::abs(k - std::round(k)) < 1e-9)
                 << v;
         }
-    }
-}
 
-TEST(SteppedSlider, EachStepWritesLowerPlusWholeStepsAlsoFromBetweenTwoSteps) {
-    for (const Kind& kind : kKinds) {
-        SteppedSlider slider(kind.lower, kind.upper, kind.step);
-        QSignalSpy spy(&slider, &SteppedSlider::valueEdited);
+        QSignalSpy stepped(&slider, &SteppedSlider::valueEdited);
         for (int i = 0; i < slider.stepCount() + 3; ++i)
             slider.triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        const std::vector<double> values = written(spy);
+        const std::vector<double> values = written(stepped);
         ASSERT_EQ(values.size(), std::size_t(slider.stepCount()));
         for (std::size_t k = 1; k < values.size(); ++k)
             EXPECT_EQ(values[k - 1], kind.lower + double(k) * kind.step);

@@ -1,21 +1,13 @@
 #include "UiTestSupport.h"
-#include "ui/SettingsList.h"
-#include "ui/SwitchToggle.h"
-#include "ui/SymbolButton.h"
 #include "ui/SymbolLabel.h"
-#include "ui/TrayPanelContent.h"
 
-#include <QApplication>
-#include <QImage>
-#include <QPalette>
-#include <QTest>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 namespace {
-// Mean opacity of the picture (the share the artwork covers, at any size), and
-// the colour of its most opaque pixel.
-std::pair<double, QColor> coverage(const QPixmap& pixmap) {
+// Drawn (the artwork covers a share of the picture, at any size: not blank, not
+// a filled square) in the colour of its most opaque pixel, up to the rounding of
+// premultiplied alpha on partly covered pixels.
+void expectDrawnIn(const QPixmap& pixmap, const QColor& colour, const QString& name) {
     const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
     double ink = 0;
     QColor strongest(0, 0, 0, 0);
@@ -26,13 +18,7 @@ std::pair<double, QColor> coverage(const QPixmap& pixmap) {
             if (c.alpha() > strongest.alpha())
                 strongest = c;
         }
-    return {ink / (image.width() * image.height()), strongest};
-}
-
-// Drawn (not blank, not a filled square) in the colour, up to the rounding of
-// premultiplied alpha on partly covered pixels.
-void expectDrawnIn(const QPixmap& pixmap, const QColor& colour, const QString& name) {
-    const auto [share, strongest] = coverage(pixmap);
+    const double share = ink / (image.width() * image.height());
     EXPECT_GT(share, 0.05) << name.toStdString();
     EXPECT_LT(share, 0.75) << name.toStdString();
     EXPECT_LE(std::abs(strongest.red() - colour.red()) +

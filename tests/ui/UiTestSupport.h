@@ -1,11 +1,21 @@
 #pragma once
 
+// What most of the panel tests use, in one place.
 #include "settings/InMemoryPreferenceStore.h"
 #include "settings/OverlaySettings.h"
 #include "settings/SettingsTable.h"
+#include "ui/SettingSlider.h"
+#include "ui/SettingsList.h"
+#include "ui/SettingsWindowContent.h"
+#include "ui/SteppedSlider.h"
+#include "ui/SwitchToggle.h"
+#include "ui/SymbolButton.h"
+#include "ui/TrayPanelContent.h"
 
-#include <QPalette>
-#include <QString>
+#include <QApplication>
+#include <QComboBox>
+#include <QTest>
+#include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
 

@@ -24,10 +24,7 @@ TEST(FramePixels, VignetteDarkensCornersTowardsButNeverTo8PercentBlack) {
 }
 
 TEST(FramePixels, DefaultGridCoversOnePointPerLineAtEveryPixelRatio) {
-    OverlayRenderConfiguration snapshot = allZero();
-    snapshot.gridOpacity = 1;
-    snapshot.gridSize = 5;
-    snapshot = OverlayRenderConfiguration::from(snapshot);
+    const auto snapshot = allZeroBut({{Setting::gridOpacity, 1}, {Setting::gridSize, 5}});
     for (const double ratio : {1.0, 2.0}) {
         const QImage frame = renderReference({60, 40}, snapshot, 0, ratio);
         const auto at = [&](double x, double y) {

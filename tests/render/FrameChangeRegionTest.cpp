@@ -72,7 +72,6 @@ TEST(FrameChangeRegion, EveryChangedPixelLiesInsideTheRegion) {
         {"dust and band", dustAndCreepingBand, 1000 - 0.01, 1000 + 0.01},
         {"soft", everyEffectAtOne(FlickerMode::soft), 1000 - 0.01, 1000 + 0.02},
         {"pulse", everyEffectAtOne(FlickerMode::pulse), 1000 - 0.01, 1000 + 0.02},
-        {"jitter", everyEffectAtOne(FlickerMode::jitter), 1000 - 0.01, 1000 + 0.02},
     };
     for (const auto& c : cases)
         EXPECT_GT(expectChangesInside(c.snapshot, c.before, c.after), 0) << c.name;

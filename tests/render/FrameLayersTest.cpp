@@ -119,10 +119,8 @@ TEST(OverlayFrame, SurvivesInputsThatNoClockOrCanvasGives) {
     }
     for (const double time : {1e300, -1e300}) {
         const auto context = recordFrame({300, 200}, snapshot, time);
-        for (const auto& op : context.operations()) {
-            EXPECT_TRUE(std::isfinite(op.path.rect().top())) << time;
-            EXPECT_GE(op.path.rect().top(), -80) << time;
-        }
+        for (const auto& op : context.operations())
+            EXPECT_TRUE(op.path.rect().top() >= -80 && op.path.rect().top() < 200) << time;
     }
     for (const QSizeF size : {QSizeF(inf, 200), QSizeF(300, nan), QSizeF(nan, -inf)})
         EXPECT_TRUE(recordFrame(size, snapshot, 5).operations().empty());

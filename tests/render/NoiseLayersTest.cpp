@@ -2,6 +2,7 @@
 #include "render/layers/PixelFlicker.h"
 #include "support/RenderTestSupport.h"
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -29,12 +30,9 @@ bool isWhite(const RecordingDrawingContext::Operation& op) {
 }
 
 bool same(const Ops& a, const Ops& b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (!(a[i].path == b[i].path) || !(a[i].shading == b[i].shading))
-            return false;
-    return true;
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+        return x.path == y.path && x.shading == y.shading;
+    });
 }
 
 TEST(NoiseLayers, CountsFollowModeAndStrengthWithFloorAndCeiling) {

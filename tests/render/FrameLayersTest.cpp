@@ -14,6 +14,7 @@
 namespace {
 using Kind = RecordingDrawingContext::Operation::Kind;
 using RenderTestSupport::allZero;
+using RenderTestSupport::allZeroBut;
 using RenderTestSupport::everyEffectAtOne;
 using RenderTestSupport::recordFrame;
 
@@ -33,43 +34,36 @@ std::vector<double> xs(const DrawingPath& path) {
     return result;
 }
 
-// One size below every floor, one above them all.
+// One cell below every floor, one above them all.
 TEST(OverlayFrame, WorkedValuesOfCellGlowAndScanlines) {
     struct Row {
         double gridSize, cell, glowSpacing, glowFirst, blur, glowWidth, firstScanline;
     };
     const Row rows[] = {{1, 2, 12, 6, 3, 4, 3.5}, {7, 7, 28, 14, 7, 10.5, 4.5}};
     for (const Row& row : rows) {
-        OverlayRenderConfiguration snapshot = allZero();
-        snapshot.gridSize = row.gridSize;
-        snapshot.phosphorGlow = 1;
-        snapshot.scanlineOpacity = 1;
-        snapshot = OverlayRenderConfiguration::from(snapshot);
-        const auto context = recordFrame({200, 200}, snapshot, 0);
+        const auto context = recordFrame({200, 200},
+                                         allZeroBut({{Setting::gridSize, row.gridSize},
+                                                     {Setting::tintHue, 0.6},
+                                                     {Setting::tintOpacity, 0.5},
+                                                     {Setting::phosphorGlow, 1},
+                                                     {Setting::scanlineOpacity, 1}}),
+                                         0);
         const auto& ops = context.operations();
-        ASSERT_EQ(ops.size(), 4u) << row.gridSize;
-
-        ASSERT_EQ(ops[0].kind, Kind::blurredStroke);
-        const std::vector<double> glow = ys(ops[0].path);
+        // tint, glow, grid, scanlines, vignette
+        ASSERT_EQ(ops.size(), 5u) << row.gridSize;
+        EXPECT_EQ(ops[0].shading.solidColor(), DrawingColor::fromHsb(0.6, 0.65, 1, 0.5));
+        EXPECT_EQ(ops[1].shading.solidColor(), DrawingColor::fromHsb(0.6, 0.45, 1, 0.18));
+        const std::vector<double> glow = ys(ops[1].path);
         ASSERT_GE(glow.size(), 2u);
         EXPECT_EQ(glow[0], row.glowFirst) << row.gridSize;
         EXPECT_EQ(glow[1] - glow[0], row.glowSpacing) << row.gridSize;
-        EXPECT_EQ(ops[0].blurRadius, row.blur);
-        EXPECT_EQ(ops[0].lineWidth, row.glowWidth);
-
-        ASSERT_EQ(ops[1].kind, Kind::stroke);
-        const std::vector<double> columns = xs(ops[1].path);
-        EXPECT_EQ(columns[1] - columns[0], row.cell) << row.gridSize;
-        EXPECT_EQ(ops[1].lineWidth, 1);
-
-        ASSERT_EQ(ops[2].kind, Kind::stroke);
-        EXPECT_EQ(ys(ops[2].path).front(), row.firstScanline) << row.gridSize;
-        EXPECT_EQ(ops[2].lineWidth, 1);
-        EXPECT_EQ(ops[3].kind, Kind::fill);
+        EXPECT_EQ(ops[1].blurRadius, row.blur);
+        EXPECT_EQ(ops[1].lineWidth, row.glowWidth);
+        EXPECT_EQ(xs(ops[2].path)[1] - xs(ops[2].path)[0], row.cell) << row.gridSize;
+        EXPECT_EQ(ys(ops[3].path).front(), row.firstScanline) << row.gridSize;
+        EXPECT_EQ(std::pair(ops[2].lineWidth, ops[3].lineWidth), std::pair(1.0, 1.0));
     }
-}
-
-TEST(OverlayFrame, ScanlinesSitMidRowWithHalvesRoundedAwayAndNoneOnTinyCanvases) {
+    // Scanlines sit mid-row with halves rounded away; none on tiny canvases.
     EXPECT_EQ(ys(scanlinePath(50, 20, 7)), (std::vector<double>{4.5, 7.5, 11.5, 14.5, 18.5}));
     EXPECT_TRUE(scanlinePath(10, 2.9, 2).isEmpty());
     EXPECT_EQ(ys(scanlinePath(10, 3, 2)), std::vector<double>{3.5});
@@ -78,16 +72,12 @@ TEST(OverlayFrame, ScanlinesSitMidRowWithHalvesRoundedAwayAndNoneOnTinyCanvases)
 }
 
 TEST(OverlayFrame, GridLinesRunToTheLastWholeCell) {
-    EXPECT_EQ(xs(pixelGridPath(40, 9, 4)).back(), 40.5) << "k*c + 0.5 past the edge";
-    EXPECT_EQ(xs(pixelGridPath(39.9, 9, 4)).back(), 36.5);
-    EXPECT_EQ(ys(pixelGridPath(40, 9, 4)), (std::vector<double>{0.5, 4.5, 8.5}));
     const DrawingPath grid = pixelGridPath(40, 9, 4);
-    for (const QLineF& line : grid.lines()) {
-        if (line.x1() == line.x2())
-            EXPECT_EQ(QLineF(line.x1(), 0, line.x1(), 9), line);
-        else
-            EXPECT_EQ(QLineF(0, line.y1(), 40, line.y1()), line);
-    }
+    EXPECT_EQ(xs(grid).back(), 40.5) << "k*c + 0.5 past the edge";
+    EXPECT_EQ(xs(pixelGridPath(39.9, 9, 4)).back(), 36.5);
+    EXPECT_EQ(ys(grid), (std::vector<double>{0.5, 4.5, 8.5}));
+    EXPECT_EQ(grid.lines().front(), QLineF(0.5, 0, 0.5, 9));
+    EXPECT_EQ(grid.lines().back(), QLineF(0, 8.5, 40, 8.5));
     // A negative extent draws no lines in that direction.
     EXPECT_TRUE(xs(pixelGridPath(-1, 9, 4)).empty());
     EXPECT_EQ(ys(pixelGridPath(-1, 9, 4)).size(), 3u);
@@ -118,33 +108,6 @@ TEST(OverlayFrame, SkipsEveryLayerNotStrictlyAboveZero) {
                                              {DrawingColor::black().withOpacity(0.08), 1.0}}));
     }
 }
-TEST(OverlayFrame, DrawsTheLayersBottomToTop) {
-    const auto context = recordFrame({640, 400}, everyEffectAtOne(), 4321.25);
-    const auto& ops = context.operations();
-    // tint, glow, 5 drift bands (fill and outline), flicker cells, 160 dust dots,
-    // rolling band, grid, scanlines, vignette
-    std::size_t i = 0;
-    EXPECT_EQ(ops[i].kind, Kind::fill);
-    EXPECT_EQ(ops[i].shading.solidColor(), DrawingColor::fromHsb(1, 0.65, 1));
-    EXPECT_EQ(ops[++i].kind, Kind::blurredStroke);
-    EXPECT_EQ(ops[i].shading.solidColor(), DrawingColor::fromHsb(1, 0.45, 1, 0.18));
-    for (int band = 0; band < 5; ++band) {
-        EXPECT_EQ(ops[++i].kind, Kind::fill);
-        EXPECT_EQ(ops[++i].kind, Kind::stroke);
-    }
-    const std::size_t flicker = static_cast<std::size_t>(640 / 4 * (400 / 4) * 0.01);
-    for (std::size_t k = 0; k < flicker; ++k)
-        ASSERT_EQ(ops[++i].path.rect().size(), QSizeF(4, 4)) << k;
-    for (int k = 0; k < 160; ++k)
-        ASSERT_EQ(ops[++i].path.shape(), DrawingPath::Shape::ellipse) << k;
-    EXPECT_EQ(ops[++i].shading.kind(), Shading::Kind::linearGradient);
-    EXPECT_EQ(ops[++i].kind, Kind::stroke);
-    EXPECT_EQ(ops[i].shading.solidColor(), DrawingColor::black());
-    EXPECT_EQ(ops[++i].kind, Kind::stroke);
-    EXPECT_EQ(ops[++i].shading.kind(), Shading::Kind::radialGradient);
-    EXPECT_EQ(ops.size(), i + 1);
-}
-
 TEST(OverlayFrame, SurvivesInputsThatNoClockOrCanvasGives) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
@@ -156,10 +119,8 @@ TEST(OverlayFrame, SurvivesInputsThatNoClockOrCanvasGives) {
     }
     for (const double time : {1e300, -1e300}) {
         const auto context = recordFrame({300, 200}, snapshot, time);
-        for (const auto& op : context.operations()) {
-            EXPECT_TRUE(std::isfinite(op.path.rect().top())) << time;
-            EXPECT_GE(op.path.rect().top(), -80) << time;
-        }
+        for (const auto& op : context.operations())
+            EXPECT_TRUE(op.path.rect().top() >= -80 && op.path.rect().top() < 200) << time;
     }
     for (const QSizeF size : {QSizeF(inf, 200), QSizeF(300, nan), QSizeF(nan, -inf)})
         EXPECT_TRUE(recordFrame(size, snapshot, 5).operations().empty());

@@ -22,21 +22,4 @@ TEST(FramePixels, VignetteDarkensCornersTowardsButNeverTo8PercentBlack) {
     EXPECT_LT(previous, 0.08 * 255);
     EXPECT_EQ(previous, qAlpha(frame.pixel(399, 299)));
 }
-
-TEST(FramePixels, DefaultGridCoversOnePointPerLineAtEveryPixelRatio) {
-    OverlayRenderConfiguration snapshot = allZero();
-    snapshot.gridOpacity = 1;
-    snapshot.gridSize = 5;
-    snapshot = OverlayRenderConfiguration::from(snapshot);
-    for (const double ratio : {1.0, 2.0}) {
-        const QImage frame = renderReference({60, 40}, snapshot, 0, ratio);
-        const auto at = [&](double x, double y) {
-            return qAlpha(frame.pixel(x * ratio, y * ratio));
-        };
-        EXPECT_EQ(at(20.5, 22.5), 255) << "on a vertical line";
-        EXPECT_EQ(at(22.5, 20.5), 255) << "on a horizontal line";
-        EXPECT_EQ(at(20.5, 20.5), 255) << "at a crossing";
-        EXPECT_LT(at(21.5, 22.5), 40) << "inside a cell, vignette only";
-    }
-}
 } // namespace

@@ -31,6 +31,15 @@ OverlayRenderConfiguration everyEffectAtOne(FlickerMode mode) {
     return snapshot;
 }
 
+OverlayRenderConfiguration allZeroBut(std::initializer_list<std::pair<Setting, double>> settings,
+                                      FlickerMode mode) {
+    OverlayRenderConfiguration snapshot = allZero();
+    for (const auto& [setting, value] : settings)
+        snapshot[setting] = value;
+    snapshot.flickerMode = mode;
+    return OverlayRenderConfiguration::from(snapshot);
+}
+
 RecordingDrawingContext recordFrame(QSizeF size, const OverlayRenderConfiguration& snapshot,
                                     double time) {
     RecordingDrawingContext context;
@@ -63,12 +72,10 @@ int maximumChannelDifference(const QImage& a, const QImage& b) {
     for (int y = 0; y < a.height(); ++y) {
         const auto* rowA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
         const auto* rowB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-        for (int x = 0; x < a.width(); ++x) {
-            worst = std::max({worst, std::abs(qRed(rowA[x]) - qRed(rowB[x])),
-                              std::abs(qGreen(rowA[x]) - qGreen(rowB[x])),
-                              std::abs(qBlue(rowA[x]) - qBlue(rowB[x])),
-                              std::abs(qAlpha(rowA[x]) - qAlpha(rowB[x]))});
-        }
+        for (int x = 0; x < a.width(); ++x)
+            for (const int shift : {0, 8, 16, 24})
+                worst = std::max(
+                    worst, std::abs(int(rowA[x] >> shift & 0xff) - int(rowB[x] >> shift & 0xff)));
     }
     return worst;
 }

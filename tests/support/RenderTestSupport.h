@@ -5,6 +5,8 @@
 
 #include <QImage>
 #include <QSize>
+#include <initializer_list>
+#include <utility>
 
 // Shared helpers of the render tests.
 namespace RenderTestSupport {
@@ -13,6 +15,9 @@ namespace RenderTestSupport {
 OverlayRenderConfiguration allZero();
 // The eleven strengths, opacities and speeds at 1, the cell size at its default.
 OverlayRenderConfiguration everyEffectAtOne(FlickerMode mode = FlickerMode::soft);
+// allZero() with the given settings, brought into range as a frame takes them.
+OverlayRenderConfiguration allZeroBut(std::initializer_list<std::pair<Setting, double>> settings,
+                                      FlickerMode mode = FlickerMode::soft);
 
 RecordingDrawingContext recordFrame(QSizeF size, const OverlayRenderConfiguration& snapshot,
                                     double time);

@@ -18,11 +18,6 @@ start_and_open_panel() {
     open_panel
 }
 
-kill_hard() {
-    kill -9 "$PROGRAM_PID"
-    wait "$PROGRAM_PID" 2>/dev/null || true
-}
-
 # Changes through the keyboard (Tab order: switch, Pixel size, Grid, Scanlines,
 # Tint color, Tint strength, Flicker type, Pixel flicker), back to the switch,
 # which goes last: once the overlay shows, every key before it was handled.
@@ -37,7 +32,7 @@ sleep 0.3
 xdotool key space
 wait_for 10 overlay_shown || fail "the switch did not show the overlay"
 sleep 0.3
-kill_hard
+end_process "$PROGRAM_PID" KILL
 settings_file_is_whole || fail "settings file damaged after SIGKILL: $(cat "$CONF")"
 for kv in isEnabled=true gridSize=7 gridOpacity=0.25 scanlineOpacity=0.02 flickerMode=pulse \
     flickerIntensity=0.01; do expect_setting "${kv%=*}" "${kv#*=}"; done
@@ -62,7 +57,7 @@ E2E_PIDS+=($KEYS_PID)
 wait_for 20 grep -q '^overlay.tintHue=' "$CONF" || fail "the drag was not written"
 sleep 1
 kill -0 "$KEYS_PID" 2>/dev/null || fail "the drag ended before the kill"
-kill_hard
+end_process "$PROGRAM_PID" KILL
 # Interrupted, xdotool would leave a key held down.
 wait "$KEYS_PID"
 settings_file_is_whole || fail "settings file damaged by SIGKILL during a drag: $(cat "$CONF")"

@@ -13,23 +13,21 @@ CONF_DIR="$XDG_CONFIG_HOME/retroglimmer"
 CONF="$CONF_DIR/retroglimmer.conf"
 
 # A user for whom permissions bite: nobody when the tests run as root.
-USER_HOME="$E2E_TMP/user"
+USER_HOME="$E2E_TMP/user" USER_RUN=()
 mkdir -p "$USER_HOME/home" "$USER_HOME/config/retroglimmer" "$USER_HOME/runtime"
 chmod 0700 "$USER_HOME/runtime"
 if [[ $(id -u) == 0 ]]; then
     chmod 0711 "$E2E_TMP"
     chown -R nobody:nogroup "$USER_HOME"
-    AS_USER=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    USER_RUN=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 fi
 USER_CONF_DIR="$USER_HOME/config/retroglimmer"
 USER_CONF="$USER_CONF_DIR/retroglimmer.conf"
 
 start_as_user() {
-    HOME="$USER_HOME/home" XDG_CONFIG_HOME="$USER_HOME/config" \
-        XDG_RUNTIME_DIR="$USER_HOME/runtime" "${AS_USER[@]}" "$E2E_PROGRAM" \
-        >"$E2E_TMP/program.out" 2>"$E2E_TMP/program.err" &
-    PROGRAM_PID=$!
-    E2E_PIDS+=($PROGRAM_PID)
+    local RUN_AS=("${USER_RUN[@]}")
+    HOME="$USER_HOME/home" XDG_CONFIG_HOME="$USER_HOME/config" XDG_RUNTIME_DIR="$USER_HOME/runtime" \
+        start_program
 }
 
 # Keys are handled in order; a last Space on the switch shows the overlay,
@@ -49,7 +47,7 @@ locked_case() {
     chmod 0755 "$USER_CONF_DIR"
     rm -rf "$USER_CONF_DIR"/*
     printf '[General]\noverlay.gridSize=12\n' >"$USER_CONF"
-    [[ ${#AS_USER[@]} == 0 ]] || chown nobody:nogroup "$USER_CONF"
+    [[ ${#USER_RUN[@]} == 0 ]] || chown nobody:nogroup "$USER_CONF"
     chmod "$file_mode" "$USER_CONF"
     chmod "$dir_mode" "$USER_CONF_DIR"
 
@@ -117,7 +115,7 @@ rm -rf "${USER_CONF_DIR:?}"/*
     printf '[General]\noverlay.gridSize=30\n'
     head -c 100M /dev/zero | tr '\0' x
 } | tee "$USER_CONF" >"$E2E_TMP/original"
-[[ ${#AS_USER[@]} == 0 ]] || chown nobody:nogroup "$USER_CONF"
+[[ ${#USER_RUN[@]} == 0 ]] || chown nobody:nogroup "$USER_CONF"
 chmod 0555 "$USER_CONF_DIR"
 start_as_user
 wait_for 5 tray_icon_window || fail "big read-only: no tray icon within 5 s"

@@ -104,6 +104,12 @@ quit_driver() {
     wait "$DRIVER_PID" || fail "driver exited with $?"
 }
 
+# end_process PID [SIGNAL]: sends the signal (TERM) and reaps the process.
+end_process() {
+    kill -"${2:-TERM}" "$1"
+    wait "$1" 2>/dev/null || true
+}
+
 # signal_ends_cleanly PID SIGNAL WHAT: the signal ends the process with status 0.
 signal_ends_cleanly() {
     local status=0
@@ -134,14 +140,8 @@ mapped_overlays_are() {
 
 screenshot() { import -window root "$1"; }
 
-# pixel FILE X Y: "R G B" of one pixel.
+# pixel FILE X Y: "R G B" of one pixel, "R G B A" where the image has alpha.
 pixel() {
-    convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- |
-        sed -n '2s/.*(\([0-9.]*\),\([0-9.]*\),\([0-9.]*\).*/\1 \2 \3/p' | cut -d. -f1 | tr -d ,
-}
-
-# rgba FILE X Y: "R G B A" of one pixel of a PNG with alpha.
-rgba() {
     convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- |
         sed -n '2s/^[^(]*(\([^)]*\)).*/\1/p' | tr ',' ' '
 }
@@ -149,7 +149,7 @@ rgba() {
 # blended FRAME X Y "R G B": "R G B" of the frame's pixel laid over that colour.
 blended() {
     local r g b a below=($4)
-    read -r r g b a <<<"$(rgba "$1" "$2" "$3")"
+    read -r r g b a <<<"$(pixel "$1" "$2" "$3")"
     echo "$(((r * a + below[0] * (255 - a) + 127) / 255)) $(((g * a + below[1] * (255 - a) + 127) / 255)) $(((b * a + below[2] * (255 - a) + 127) / 255))"
 }
 
@@ -181,7 +181,7 @@ expect_blend() {
         expected=$(blended "$frame" "$x" "$y" "$below")
         actual=$(pixel "$shot" "$x" "$y")
         close_to "$actual" "$expected" 3 ||
-            fail "pixel $x,$y is $actual, expected $expected (frame $(rgba "$frame" "$x" "$y"))"
+            fail "pixel $x,$y is $actual, expected $expected (frame $(pixel "$frame" "$x" "$y"))"
     done
 }
 
@@ -204,9 +204,11 @@ cpu_percent() {
         'BEGIN { printf "%.2f", t * 100 / hz / s }'
 }
 
-# start_program: the real program, as a person starts it. Sets PROGRAM_PID.
+# start_program [ARGUMENT]...: the real program, as a person starts it, run as
+# RUN_AS (if set). Sets PROGRAM_PID.
+RUN_AS=()
 start_program() {
-    "$E2E_PROGRAM" >"$E2E_TMP/program.out" 2>"$E2E_TMP/program.err" &
+    "${RUN_AS[@]}" "$E2E_PROGRAM" "$@" >"$E2E_TMP/program.out" 2>"$E2E_TMP/program.err" &
     PROGRAM_PID=$!
     E2E_PIDS+=($PROGRAM_PID)
 }
@@ -255,12 +257,12 @@ tray_icon_stands_out() {
     pass "$contrasting of the tray icon's $((w * h)) pixels stand out on #$1"
 }
 
-# Clicks the middle of the docked tray icon.
+# click_tray_icon [BUTTON]: clicks the middle of the docked tray icon.
 click_tray_icon() {
     local icon
     icon=$(tray_icon_window) || fail "no docked tray icon"
     read -r x y w h <<<"$(window_geometry "$icon")"
-    xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
+    xdotool mousemove $((x + w / 2)) $((y + h / 2)) click "${1:-1}"
 }
 
 # The control panel popup as xwininfo lists it.

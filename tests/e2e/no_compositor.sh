@@ -41,8 +41,7 @@ ask note "note "
 tail -n 1 "$E2E_TMP/driver.out" | grep -q '^note 0/1' || fail "the panel still asks for a compositor"
 pass "picom starts: the overlay is drawn, blended"
 
-kill "$COMPOSITOR_PID"
-wait "$COMPOSITOR_PID" 2>/dev/null || true
+end_process "$COMPOSITOR_PID"
 wait_for 10 mapped_overlays_are 0 || fail "the overlay stayed mapped when picom stopped"
 sleep 1
 screen_as_before "once picom stopped"

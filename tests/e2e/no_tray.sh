@@ -35,14 +35,12 @@ pass "the closed window comes back with a second start"
 
 start_tray
 wait_for 20 tray_icon_window || fail "the icon did not dock in a tray that appeared later"
-click_tray_icon
-wait_for 10 has_panel || fail "the docked icon does not open the panel"
+open_panel
 xdotool key Escape
 wait_for 10 panel_closed || fail "Escape did not close the panel"
 pass "a tray that appears later gets the icon"
 
-kill "$TRAY_PID"
-wait "$TRAY_PID" 2>/dev/null || true
+end_process "$TRAY_PID"
 start_tray --transparent true --alpha 0 --tint 0xffffff
 wait_for 20 tray_icon_window || fail "the icon did not dock in a restarted tray"
 kill -0 "$PROGRAM_PID" || fail "the program ended with the tray"

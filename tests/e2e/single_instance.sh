@@ -40,9 +40,7 @@ for bad in "--bogus" "--set gridSize=100" "--set nope=1" "--set gridSize=abc" "-
 done
 pass "bad options, names and values exit 2 with one line and change nothing"
 
-"$E2E_PROGRAM" --on >"$E2E_TMP/program.out" 2>"$E2E_TMP/program.err" &
-PROGRAM_PID=$!
-E2E_PIDS+=($PROGRAM_PID)
+start_program --on
 wait_overlay_windows 1 || fail "--on started no overlay: $(cat "$E2E_TMP/program.err")"
 wait_for 5 setting_is isEnabled true || fail "--on was not stored"
 wait_for 20 tray_icon_window || fail "tray icon did not dock"
@@ -94,8 +92,7 @@ grep -q "did not answer" "$E2E_TMP/second.err" || fail "no answer: $(cat "$E2E_T
 pass "a running copy that does not answer: status 1 after $waited s, $(cat "$E2E_TMP/second.err")"
 
 # SIGKILL leaves the lock and the socket behind.
-kill -9 "$PROGRAM_PID"
-wait "$PROGRAM_PID" 2>/dev/null || true
+end_process "$PROGRAM_PID" KILL
 [[ -e "$XDG_RUNTIME_DIR/retroglimmer.lock" && -S "$XDG_RUNTIME_DIR/retroglimmer.socket" ]] ||
     fail "expected a stale lock and socket: $(ls -la "$XDG_RUNTIME_DIR")"
 wait_for 10 sh -c "! xwininfo -root -tree | grep -q '\"Retro Glimmer\"'" || fail "windows outlived the program"

@@ -16,8 +16,7 @@ start_docked
 tray_icon_stands_out 000000
 overlay_count_is 0 || fail "an overlay window exists at start"
 
-click_tray_icon
-wait_for 5 panel_window || fail "the control panel did not open"
+open_panel
 read -r px py _ _ <<<"$(window_geometry "$(panel_window)")"
 pass "tray click opens the control panel at $px,$py"
 
@@ -49,8 +48,7 @@ wait_overlay_windows 1 || fail "the shortcut did not switch the overlay on"
 wait_for 5 setting_is isEnabled true || fail "the switch by shortcut was not stored"
 
 # Right click; Settings…, Look; into its list, down to the sixth look.
-read -r x y w h <<<"$(window_geometry "$(tray_icon_window)")"
-xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 3
+click_tray_icon 3
 sleep 1
 xdotool key Down Down Right
 sleep 1
@@ -73,8 +71,7 @@ pass "Ctrl+Alt+Shift+G toggles the overlay, Num Lock or not"
 
 # Reopened, the panel's focus is on the switch again. Leave something to find
 # at the next start, switch on, then "Quit".
-click_tray_icon
-wait_for 5 panel_window || fail "the control panel did not reopen"
+open_panel
 xdotool key Tab Right Right
 wait_for 5 setting_is gridSize 6 || fail "gridSize 6 was not written: $(setting gridSize)"
 xdotool key shift+Tab space

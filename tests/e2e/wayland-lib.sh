@@ -56,19 +56,25 @@ start_session_bus() {
     wait_for 10 test -S "$E2E_TMP/bus/socket" || fail "no session bus"
 }
 
-# start_kwin WIDTH HEIGHT SCALE: KDE's compositor, headless, one output of
-# that logical size and scale, with XWayland; exports
-# WAYLAND_DISPLAY and DISPLAY. It runs as root (no user change for clients).
-# Its installed binary carries a file capability that sandboxes refuse; a
-# copy has none, and must keep the name or its Qt platform will not load.
-start_kwin() {
+# root_session [BINARY]...: folders and environment for a compositor that runs
+# as root, as its clients do, with copies of the test binaries (and these).
+root_session() {
     W=$E2E_TMP/w
     mkdir -p "$W/bin" "$W/out" "$E2E_TMP/runtime" "$E2E_TMP/config"
     chmod 700 "$E2E_TMP/runtime"
-    cp /usr/bin/kwin_wayland "$E2E_DRIVER" "$E2E_SOLID" "$E2E_POINTER" "$W/bin/"
+    cp "$E2E_DRIVER" "$E2E_SOLID" "$E2E_POINTER" "$@" "$W/bin/"
     AS_USER=(env)
-    export XDG_RUNTIME_DIR=$E2E_TMP/runtime XDG_CONFIG_HOME=$E2E_TMP/config
+    export XDG_RUNTIME_DIR=$E2E_TMP/runtime XDG_CONFIG_HOME=$E2E_TMP/config HOME=$E2E_TMP
     unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+}
+
+# start_kwin WIDTH HEIGHT SCALE: KDE's compositor, headless, one output of
+# that logical size and scale, with XWayland; exports
+# WAYLAND_DISPLAY and DISPLAY.
+# Its installed binary carries a file capability that sandboxes refuse; a
+# copy has none, and must keep the name or its Qt platform will not load.
+start_kwin() {
+    root_session /usr/bin/kwin_wayland
     dbus-run-session -- env KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 "$W/bin/kwin_wayland" --virtual \
         --xwayland --width "$1" --height "$2" --scale "$3" --socket retroglimmer-kwin --no-lockscreen \
         --no-global-shortcuts "sh -c 'echo \$WAYLAND_DISPLAY \$DISPLAY >$W/out/session'" \
@@ -84,15 +90,9 @@ start_kwin() {
 # start_mutter [--no-x11]: GNOME's compositor, headless, one 1280x720 output,
 # with XWayland (unless told not to) and a session bus; exports
 # WAYLAND_DISPLAY, DBUS_SESSION_BUS_ADDRESS and, with XWayland, DISPLAY and
-# XAUTHORITY. It runs as root (no user change for clients).
+# XAUTHORITY.
 start_mutter() {
-    W=$E2E_TMP/w
-    mkdir -p "$W/bin" "$W/out" "$E2E_TMP/runtime" "$E2E_TMP/config"
-    chmod 700 "$E2E_TMP/runtime"
-    cp "$E2E_DRIVER" "$E2E_SOLID" "$W/bin/"
-    AS_USER=(env)
-    export XDG_RUNTIME_DIR=$E2E_TMP/runtime XDG_CONFIG_HOME=$E2E_TMP/config HOME=$E2E_TMP
-    unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+    root_session
     dbus-run-session -- sh -c "echo \$DBUS_SESSION_BUS_ADDRESS >$W/out/bus; exec mutter --wayland \
         --headless --virtual-monitor 1280x720 --wayland-display retroglimmer-mutter $*" \
         >"$E2E_TMP/mutter.log" 2>&1 &
@@ -116,12 +116,7 @@ start_mutter() {
 # start_mutter_pointer: a pointer through mutter's remote desktop API; then
 # click X Y works as with start_pointer.
 start_mutter_pointer() {
-    mkfifo "$E2E_TMP/pointer.in"
-    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/wayland/mutter-pointer.py" \
-        <"$E2E_TMP/pointer.in" >"$E2E_TMP/pointer.out" 2>&1 &
-    E2E_PIDS+=($!)
-    exec 5>"$E2E_TMP/pointer.in"
-    wait_for 10 grep -q ready "$E2E_TMP/pointer.out" || fail "no pointer: $(cat "$E2E_TMP/pointer.out")"
+    pointer_from /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/wayland/mutter-pointer.py"
 }
 
 # start_nested_sway: a sway inside the session whose two outputs (WL-1, WL-2)
@@ -172,13 +167,15 @@ surface_count_is() { [[ $(surfaces | grep -c .) == "$1" ]]; }
 surfaces_are() { [[ $(surfaces) == "$1" ]]; }
 
 # start_pointer WIDTH HEIGHT: a virtual pointer over a layout of that size.
-start_pointer() {
+start_pointer() { pointer_from "${AS_USER[@]}" "$W/bin/e2e-virtual-pointer" "$1" "$2"; }
+
+# pointer_from COMMAND...: a pointer process that takes its commands on fd 5.
+pointer_from() {
     mkfifo "$E2E_TMP/pointer.in"
-    "${AS_USER[@]}" "$W/bin/e2e-virtual-pointer" "$1" "$2" <"$E2E_TMP/pointer.in" \
-        >"$E2E_TMP/pointer.out" 2>&1 &
+    "$@" <"$E2E_TMP/pointer.in" >"$E2E_TMP/pointer.out" 2>&1 &
     E2E_PIDS+=($!)
     exec 5>"$E2E_TMP/pointer.in"
-    wait_for 10 grep -q ready "$E2E_TMP/pointer.out" || fail "no virtual pointer: $(cat "$E2E_TMP/pointer.out")"
+    wait_for 10 grep -q ready "$E2E_TMP/pointer.out" || fail "no pointer: $(cat "$E2E_TMP/pointer.out")"
 }
 
 # click X Y: a left click at layout coordinates, once the compositor took it.

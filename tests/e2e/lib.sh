@@ -110,6 +110,9 @@ end_process() {
     wait "$1" 2>/dev/null || true
 }
 
+# said_once PATTERN FILE WHAT: exactly one line of FILE matches PATTERN.
+said_once() { [[ $(grep -c -- "$1" "$2") == 1 ]] || fail "$3: '$1' not said once: $(cat "$2")"; }
+
 # signal_ends_cleanly PID SIGNAL WHAT: the signal ends the process with status 0.
 signal_ends_cleanly() {
     local status=0

@@ -34,8 +34,8 @@ void OverlayView::tick() {
     if (!m_shown || !(*m_shown == m_next) || m_shownSize != size()) {
         update();
     } else {
-        const QRegion changed =
-            OverlayFrameRenderer::changedRegion(QSizeF(size()), m_next, m_shownTime, m_nextTime);
+        const QRegion changed = OverlayFrameRenderer::changedRegion(
+            QSizeF(size()), m_next, m_shownTime, m_nextTime, devicePixelRatioF());
         if (!changed.isEmpty() && m_presenter)
             presentDirectly(changed);
         else if (!changed.isEmpty())

@@ -10,6 +10,12 @@
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
+namespace {
+// Roughly what one more request costs the X server and the compositor, in
+// pixels of a frame sent at once instead (Xvfb with picom).
+constexpr qsizetype pixelsPerRequest = 4096;
+} // namespace
+
 std::unique_ptr<OverlayPresenter> OverlayPresenter::create(QWidget& panel) {
     auto* x11 = NativeWindowSetup::runs()
                     ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
@@ -110,9 +116,15 @@ void X11ShmPresenter::waitForServer() {
     m_pending.reset();
 }
 
-void X11ShmPresenter::present(const QRegion& pixels) {
+void X11ShmPresenter::present(const QRegion& changed) {
     // One request per rectangle, so that the damage the compositor sees is
-    // the changed rectangles and not their bounding box.
+    // the changed rectangles and not their bounding box; but each request
+    // costs the server and the compositor more than many pixels, and their
+    // damage regions grow with every one, so scattered noise goes as one.
+    const qsizetype area = qsizetype(m_frame.width()) * m_frame.height();
+    const QRegion pixels = changed.rectCount() > std::max<qsizetype>(64, area / pixelsPerRequest)
+                               ? QRegion(changed.boundingRect())
+                               : changed;
     for (const QRect& r : pixels) {
         const QRect rect = r.intersected(m_frame.rect());
         if (rect.isEmpty())

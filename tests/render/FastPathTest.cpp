@@ -64,18 +64,26 @@ TEST(FastPath, MatchesTheReference) {
 }
 
 TEST(FastPath, PaintingIntoAnEarlierFrameReplacesExactlyTheRegion) {
-    // With and without a lower layer (tint and glow, or glow alone).
+    // With and without a lower layer (tint and glow, or glow alone); flashes
+    // and drift bands alone, on cells of whole pixels at one ratio only.
     OverlayRenderConfiguration glow = everyEffectAtOne();
     glow.tintOpacity = 0;
+    OverlayRenderConfiguration flat = everyEffectAtOne(FlickerMode::jitter);
+    flat.rollingBand = flat.dustNoise = 0;
+    flat.gridSize = flat.cellSize = 3;
     for (const OverlayRenderConfiguration& snapshot :
-         {everyEffectAtOne(), glow, OverlayRenderConfiguration()}) {
+         {everyEffectAtOne(), glow, OverlayRenderConfiguration(), flat}) {
         for (const double ratio : {1.0, 1.5}) {
             QImage reference = renderReference({202, 118}, snapshot, 61.5, ratio);
             QImage frame = transparentImage({202, 118}, ratio);
             frame.fill(qRgba(200, 10, 10, 200));
             // The earlier frame with the reference's pixels inside the region.
             QImage expected = frame.copy();
-            const QRegion region = QRegion(0, 0, 202, 30) + QRegion(150, 50, 52, 68);
+            // Wide strips for the painter, and single cells it leaves to plain arithmetic.
+            QRegion region = QRegion(0, 0, 202, 30) + QRegion(150, 50, 52, 68);
+            for (int x = 0; x < 202; x += 6)
+                for (int y = 30; y < 118; y += 6)
+                    region += QRect(x, y, 3, 3);
             OverlayFrameRenderer().paintInto(frame, {202, 118}, snapshot, 61.5, region);
             QRegion pixels;
             for (const QRect& rect : region)

@@ -142,8 +142,8 @@ void LayerSurface::tick() {
     if (!m_shown || !(*m_shown == m_next))
         changed = QRect(QPoint(0, 0), m_size);
     else
-        changed =
-            OverlayFrameRenderer::changedRegion(QSizeF(m_size), m_next, m_shownTime, m_nextTime);
+        changed = OverlayFrameRenderer::changedRegion(QSizeF(m_size), m_next, m_shownTime,
+                                                      m_nextTime, m_scale);
     if (!changed.isEmpty() && !present(changed)) {
         m_tickWanted = true;
         return;

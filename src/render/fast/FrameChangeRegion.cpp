@@ -13,7 +13,7 @@
 #include <vector>
 
 namespace {
-// Beyond this many cells and dots a region costs more than it saves.
+// Beyond this many cells and dots, repainting everything costs less.
 constexpr std::uint64_t maximumNoiseRects = 400;
 
 // Beyond this a canvas is no screen, and its coordinates may not fit a QRect.
@@ -94,10 +94,62 @@ QRegion united(const QVector<QRect>& rects) {
     }
     return parts.empty() ? QRegion() : parts.front();
 }
+
+// The union of rectangles grown to whole grid cells of a whole number of
+// points, built band by band. Scattered cells then merge into few rectangles
+// per row of cells, where a general union would cut each other's rows into
+// many pieces (each painted and sent on its own) and cost far more to build.
+QRegion unitedOnCells(const QVector<QRect>& rects, int cell) {
+    struct Span {
+        int row, from, to; // cells; columns [from, to)
+        bool operator<(const Span& other) const {
+            return row != other.row ? row < other.row : from < other.from;
+        }
+    };
+    const auto down = [cell](int v) { return v >= 0 ? v / cell : -((-v + cell - 1) / cell); };
+    std::vector<Span> spans;
+    spans.reserve(static_cast<std::size_t>(rects.size()) * 2);
+    for (const QRect& rect : rects) {
+        const int from = down(rect.left()), to = down(rect.right()) + 1;
+        for (int row = down(rect.top()); row <= down(rect.bottom()); ++row)
+            spans.push_back({row, from, to});
+    }
+    std::sort(spans.begin(), spans.end());
+
+    std::vector<QRect> result;
+    std::vector<std::pair<int, int>> band, runs; // merged runs of the current band and row
+    int bandTop = 0, bandRows = 0;
+    const auto flush = [&] {
+        for (const auto& [from, to] : band)
+            result.emplace_back(from * cell, bandTop * cell, (to - from) * cell, bandRows * cell);
+    };
+    for (std::size_t i = 0; i < spans.size();) {
+        const int row = spans[i].row;
+        runs.clear();
+        for (; i < spans.size() && spans[i].row == row; ++i) {
+            if (!runs.empty() && spans[i].from <= runs.back().second)
+                runs.back().second = std::max(runs.back().second, spans[i].to);
+            else
+                runs.emplace_back(spans[i].from, spans[i].to);
+        }
+        if (bandRows > 0 && row == bandTop + bandRows && runs == band) {
+            ++bandRows;
+            continue;
+        }
+        flush();
+        band.swap(runs);
+        bandTop = row;
+        bandRows = 1;
+    }
+    flush();
+    QRegion region;
+    region.setRects(result.data(), static_cast<int>(result.size()));
+    return region;
+}
 } // namespace
 
 QRegion OverlayFrameRenderer::changedRegion(QSizeF size, const OverlayRenderConfiguration& snapshot,
-                                            double previousTime, double time) {
+                                            double previousTime, double time, double ratio) {
     const double width = size.width();
     const double height = size.height();
     if (!isAnimated(snapshot) || !std::isfinite(width) || !std::isfinite(height) || !(width > 0) ||
@@ -113,29 +165,37 @@ QRegion OverlayFrameRenderer::changedRegion(QSizeF size, const OverlayRenderConf
 
     QVector<QRect> noise;
     bool unsure = false;
-    const auto addNoise = [&](const auto& before, const auto& after, auto forEach) {
+    // A flash on a cell of whole device pixels has no soft edge to allow for.
+    const double cellPixels = snapshot.cellSize * ratio;
+    const bool wholeCells = cellPixels >= 1 && cellPixels == std::floor(cellPixels) &&
+                            snapshot.cellSize == std::floor(snapshot.cellSize);
+    const auto addNoise = [&](const auto& before, const auto& after, auto forEach, bool flat) {
         if (!before != !after) {
             unsure = true;
         } else if (before && before->tick != after->tick) {
             if (static_cast<std::uint64_t>(noise.size()) + before->count + after->count >
-                maximumNoiseRects)
+                maximumNoiseRects) {
                 unsure = true;
-            else
-                for (const auto* pattern : {&*before, &*after})
-                    forEach(*pattern,
-                            [&](const QRectF& rect, bool, double) { noise.append(around(rect)); });
+                return;
+            }
+            for (const auto* pattern : {&*before, &*after})
+                forEach(*pattern, [&](const QRectF& rect, bool, double) {
+                    noise.append(flat ? rect.toAlignedRect() : around(rect));
+                });
         }
     };
     if (snapshot.flickerIntensity > 0) {
         const double cell = snapshot.cellSize;
-        addNoise(pixelFlickerPattern(width, height, cell, snapshot, previousTime),
-                 pixelFlickerPattern(width, height, cell, snapshot, time),
-                 [](const PixelFlickerPattern& p, auto visit) { p.forEachFlash(visit); });
+        addNoise(
+            pixelFlickerPattern(width, height, cell, snapshot, previousTime),
+            pixelFlickerPattern(width, height, cell, snapshot, time),
+            [](const PixelFlickerPattern& p, auto visit) { p.forEachFlash(visit); }, wholeCells);
     }
     if (snapshot.dustNoise > 0)
-        addNoise(dustNoisePattern(width, height, snapshot, previousTime),
-                 dustNoisePattern(width, height, snapshot, time),
-                 [](const DustNoisePattern& p, auto visit) { p.forEachDot(visit); });
+        addNoise(
+            dustNoisePattern(width, height, snapshot, previousTime),
+            dustNoisePattern(width, height, snapshot, time),
+            [](const DustNoisePattern& p, auto visit) { p.forEachDot(visit); }, false);
     if (unsure)
         return canvas;
 
@@ -168,5 +228,8 @@ QRegion OverlayFrameRenderer::changedRegion(QSizeF size, const OverlayRenderConf
         return {};
 
     bands += noise;
+    const double cell = snapshot.cellSize;
+    if (cell >= 1 && cell <= maximumRegionSide && cell == std::floor(cell))
+        return unitedOnCells(bands, static_cast<int>(cell)).intersected(canvas);
     return united(bands).intersected(canvas);
 }

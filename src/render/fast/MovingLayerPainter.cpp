@@ -10,6 +10,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 QColor colorAt(const DrawingColor& color, double opacity) {
@@ -89,12 +90,16 @@ void MovingLayerPainter::prepareDust(QSizeF size, const OverlayRenderConfigurati
         return;
     m_dustPattern = pattern;
     m_dots.clear();
+    m_dotsByTop.clear();
     if (!pattern)
         return;
     m_dots.reserve(maximumDustDots);
     pattern->forEachDot([&](const QRectF& bounds, bool white, double opacity) {
         m_dots.push_back({bounds, whiteOrBlack(white, opacity)});
+        m_dotsByTop.push_back(bounds);
     });
+    std::sort(m_dotsByTop.begin(), m_dotsByTop.end(),
+              [](const QRectF& a, const QRectF& b) { return a.top() < b.top(); });
 }
 
 void MovingLayerPainter::prepareBand(QSizeF size, const OverlayRenderConfiguration& snapshot,
@@ -135,6 +140,44 @@ bool MovingLayerPainter::reaches(const QRectF& clip) const {
         if (near(dot.rect, clip))
             return true;
     return m_band && near(*m_band, clip);
+}
+
+bool MovingLayerPainter::flatFills(const QRectF& clip, const QRect& pixels, double ratio,
+                                   std::vector<FlatFill>& fills) const {
+    fills.clear();
+    if (m_band && near(*m_band, clip))
+        return false;
+    // Dots are at most a few points tall: only those starting near clip's rows.
+    const auto firstDot =
+        std::lower_bound(m_dotsByTop.begin(), m_dotsByTop.end(), clip.top() - 8,
+                         [](const QRectF& dot, double y) { return dot.top() < y; });
+    for (auto dot = firstDot; dot != m_dotsByTop.end() && dot->top() < clip.bottom() + 1; ++dot)
+        if (near(*dot, clip))
+            return false;
+    for (std::size_t i = 0; i < m_driftCount; ++i) {
+        const DriftBand& band = m_drift[i];
+        if (!near(band.rect, clip))
+            continue;
+        // Inside the half-point outline, the band is its fill colour alone.
+        if (!band.rect.adjusted(0.5, 0.5, -0.5, -0.5).contains(clip))
+            return false;
+        fills.push_back({pixels, qPremultiply(band.fill.rgba64()).toArgb32()});
+    }
+    const auto whole = [](double v) { return std::fabs(v - std::round(v)) < 1e-6; };
+    const auto [first, last] = flashesNear(clip);
+    for (std::size_t i = first; i < last; ++i) {
+        const Patch& flash = m_flashes[i];
+        if (!near(flash.rect, clip))
+            continue;
+        const QRectF device(flash.rect.topLeft() * ratio, flash.rect.size() * ratio);
+        if (!whole(device.left()) || !whole(device.top()) || !whole(device.right()) ||
+            !whole(device.bottom()))
+            return false;
+        const QRect cell = device.toAlignedRect().intersected(pixels);
+        if (!cell.isEmpty())
+            fills.push_back({cell, qPremultiply(flash.color.rgba64()).toArgb32()});
+    }
+    return true;
 }
 
 void MovingLayerPainter::paint(QPainter& painter, const QRectF& clip) {

@@ -31,6 +31,18 @@ public:
     // True when some prepared shape reaches into clip.
     bool reaches(const QRectF& clip) const;
 
+    // A solid colour over whole device pixels, premultiplied.
+    struct FlatFill {
+        QRect pixels;
+        QRgb color;
+    };
+    // The fills that draw into clip (points; the same as pixels at ratio), in
+    // drawing order, when each covers whole pixels with one colour there: a
+    // drift band's inside, a flash on a cell of whole pixels. False when a
+    // shape with soft edges reaches in (a dot, the rolling band, an edge).
+    bool flatFills(const QRectF& clip, const QRect& pixels, double ratio,
+                   std::vector<FlatFill>& fills) const;
+
 private:
     struct Patch {
         QRectF rect;
@@ -60,7 +72,8 @@ private:
     std::optional<DustNoisePattern> m_dustPattern;
     std::vector<Patch> m_flashes; // in drawing order within a cell, sorted by top
     double m_flashHeight = 0;
-    std::vector<Patch> m_dots; // in drawing order
+    std::vector<Patch> m_dots;       // in drawing order
+    std::vector<QRectF> m_dotsByTop; // the same, sorted by top
     std::optional<QRectF> m_band;
 
     QBrush m_solid[2] = {QBrush(Qt::black), QBrush(Qt::black)};

@@ -1,5 +1,7 @@
 #include "render/fast/OverlayFrameRenderer.h"
 
+#include "render/fast/FlatComposite.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
@@ -9,6 +11,8 @@ namespace {
 constexpr double maximumPixelSide = 32767;
 // Device rows per strip: few enough that no fill of a strip goes to Qt's pool.
 constexpr int stripRows = 20;
+// Up to this many pixels, composing by hand beats setting up the painter.
+constexpr int maximumFlatPixels = 4096;
 } // namespace
 
 void OverlayFrameRenderer::paint(QPainter& painter, QSizeF size,
@@ -63,6 +67,8 @@ void OverlayFrameRenderer::paintRegion(QPainter& painter, QSizeF size,
             const QRectF clip(device.left() / ratio, top / ratio, device.width() / ratio,
                               rows / ratio);
             const QRect strip(device.left(), top, device.width(), rows);
+            if (paintFlat(strip, clip, ratio))
+                continue;
             if (keepClip) {
                 painter.save();
                 painter.setClipRect(clip, Qt::IntersectClip);
@@ -76,6 +82,15 @@ void OverlayFrameRenderer::paintRegion(QPainter& painter, QSizeF size,
     }
     if (!keepClip)
         painter.setClipping(false);
+}
+
+bool OverlayFrameRenderer::paintFlat(const QRect& strip, const QRectF& clip, double ratio) {
+    if (!m_frame || strip.width() * strip.height() > maximumFlatPixels ||
+        !m_moving.flatFills(clip, strip, ratio, m_fills))
+        return false;
+    FlatComposite::paint(*m_frame, strip, m_static.hasBelow() ? &m_static.below() : nullptr,
+                         m_fills, m_static.above());
+    return true;
 }
 
 void OverlayFrameRenderer::paintStrip(QPainter& painter, const QRectF& canvas, const QRect& strip,

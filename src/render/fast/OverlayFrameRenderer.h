@@ -39,9 +39,10 @@ public:
     // previousTime and time: the moving bands of both frames and, when a flicker
     // or dust tick has passed, the cells and dots of both ticks. Empty when
     // nothing changes but the bands by less than a whole point, which is not
-    // worth a repaint; the whole canvas when unsure.
+    // worth a repaint; the whole canvas when unsure. ratio is the device
+    // pixels per point the frame is painted at.
     static QRegion changedRegion(QSizeF size, const OverlayRenderConfiguration& snapshot,
-                                 double previousTime, double time);
+                                 double previousTime, double time, double ratio = 1);
 
     // How often the cached layers have been built, for tests of the cache.
     int staticLayerBuildCount() const { return m_static.buildCount(); }
@@ -57,7 +58,12 @@ private:
     void paintStrip(QPainter& painter, const QRectF& canvas, const QRect& strip, const QRectF& clip,
                     Surface surface);
 
+    // Composes a small strip of a kept frame by hand where only flat fills
+    // reach it; false where the painter is needed.
+    bool paintFlat(const QRect& strip, const QRectF& clip, double ratio);
+
     StaticOverlayLayers m_static;
     MovingLayerPainter m_moving;
     QImage* m_frame = nullptr; // while painting into one, for direct copies
+    std::vector<MovingLayerPainter::FlatFill> m_fills;
 };

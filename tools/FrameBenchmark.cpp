@@ -101,6 +101,7 @@ void changedFrames(benchmark::State& state, const OverlayRenderConfiguration& sn
     double time = firstFrameTime;
     renderer.paintInto(frame, QSizeF(size), snapshot, time, QRegion(QRect(QPoint(0, 0), size)));
     double bytes = 0;
+    double rects = 0;
     for (auto _ : state) {
         const double previous = time;
         time += frameInterval;
@@ -109,8 +110,10 @@ void changedFrames(benchmark::State& state, const OverlayRenderConfiguration& sn
         renderer.paintInto(frame, QSizeF(size), snapshot, time, region);
         for (const QRect& rect : region)
             bytes += 4.0 * rect.width() * rect.height();
+        rects += region.rectCount();
     }
     state.counters["bytes/frame"] = benchmark::Counter(bytes / state.iterations());
+    state.counters["rects/frame"] = benchmark::Counter(rects / state.iterations());
 }
 
 // The console report, plus a table of reference against fast at the end.
@@ -126,6 +129,9 @@ public:
                 const auto bytes = run.counters.find("bytes/frame");
                 if (bytes != run.counters.end())
                     m_bytes[name] = bytes->second.value;
+                const auto rects = run.counters.find("rects/frame");
+                if (rects != run.counters.end())
+                    m_rects[name] = rects->second.value;
             } else if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "min") {
                 m_fastest[name] = run.GetAdjustedRealTime();
             }
@@ -158,22 +164,25 @@ public:
     }
 
     // The frames a running overlay paints: median, best and CPU milliseconds,
-    // and megabytes rewritten, per frame.
+    // megabytes rewritten and rectangles (each a request to the X server), per
+    // frame.
     void printChangedSummary() const {
-        std::printf("\n%-21s %-9s %12s %10s %9s %12s\n", "changed region", "size", "median", "best",
-                    "CPU", "MB/frame");
+        std::printf("\n%-21s %-9s %12s %10s %9s %12s %12s\n", "changed region", "size", "median",
+                    "best", "CPU", "MB/frame", "rects/frame");
         for (const auto& [name, bytes] : m_bytes) {
             const std::string rest = name.substr(name.find('/') + 1);
             const std::size_t slash = rest.find('/');
             const auto best = m_fastest.find(name);
-            std::printf("%-21s %-9s %12.3f %10.3f %9.3f %12.2f\n", rest.substr(0, slash).c_str(),
-                        rest.substr(slash + 1).c_str(), m_milliseconds.at(name),
-                        best == m_fastest.end() ? 0.0 : best->second, m_cpu.at(name), bytes / 1e6);
+            std::printf("%-21s %-9s %12.3f %10.3f %9.3f %12.2f %12.0f\n",
+                        rest.substr(0, slash).c_str(), rest.substr(slash + 1).c_str(),
+                        m_milliseconds.at(name), best == m_fastest.end() ? 0.0 : best->second,
+                        m_cpu.at(name), bytes / 1e6, m_rects.at(name));
         }
     }
 
 private:
     std::map<std::string, double> m_bytes;
+    std::map<std::string, double> m_rects;
     std::map<std::string, double> m_milliseconds;
     std::map<std::string, double> m_fastest;
     std::map<std::string, double> m_cpu;

@@ -18,6 +18,7 @@ constexpr std::uint64_t maximumNoiseRects = 400;
 
 // Beyond this a canvas is no screen, and its coordinates may not fit a QRect.
 constexpr double maximumRegionSide = 1e8;
+constexpr double maximumCellRows = 32768;
 
 // The full-width rows of points a band touches, with a point to spare for its
 // outline and antialiased edges.
@@ -229,7 +230,9 @@ QRegion OverlayFrameRenderer::changedRegion(QSizeF size, const OverlayRenderConf
 
     bands += noise;
     const double cell = snapshot.cellSize;
-    if (cell >= 1 && cell <= maximumRegionSide && cell == std::floor(cell))
+    // Row by row only while the rows are few: no screen has more than this
+    // many pixels down, and a band on a far taller canvas would take millions.
+    if (cell >= 1 && cell == std::floor(cell) && canvas.height() / cell <= maximumCellRows)
         return unitedOnCells(bands, static_cast<int>(cell)).intersected(canvas);
     return united(bands).intersected(canvas);
 }

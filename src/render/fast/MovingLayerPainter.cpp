@@ -128,20 +128,6 @@ std::pair<std::size_t, std::size_t> MovingLayerPainter::flashesNear(const QRectF
             static_cast<std::size_t>(last - m_flashes.begin())};
 }
 
-bool MovingLayerPainter::reaches(const QRectF& clip) const {
-    for (std::size_t i = 0; i < m_driftCount; ++i)
-        if (near(m_drift[i].rect, clip))
-            return true;
-    const auto [first, last] = flashesNear(clip);
-    for (std::size_t i = first; i < last; ++i)
-        if (near(m_flashes[i].rect, clip))
-            return true;
-    for (const Patch& dot : m_dots)
-        if (near(dot.rect, clip))
-            return true;
-    return m_band && near(*m_band, clip);
-}
-
 bool MovingLayerPainter::flatFills(const QRectF& clip, const QRect& pixels, double ratio,
                                    std::vector<FlatFill>& fills) const {
     fills.clear();

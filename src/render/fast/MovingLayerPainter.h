@@ -28,9 +28,6 @@ public:
     // already clipped to it.
     void paint(QPainter& painter, const QRectF& clip);
 
-    // True when some prepared shape reaches into clip.
-    bool reaches(const QRectF& clip) const;
-
     // A solid colour over whole device pixels, premultiplied.
     struct FlatFill {
         QRect pixels;

@@ -147,7 +147,7 @@ bool MovingLayerPainter::flatFills(const QRectF& clip, const QRect& pixels, doub
         // Inside the half-point outline, the band is its fill colour alone.
         if (!band.rect.adjusted(0.5, 0.5, -0.5, -0.5).contains(clip))
             return false;
-        fills.push_back({pixels, qPremultiply(band.fill.rgba64()).toArgb32()});
+        fills.push_back({pixels, band.premultipliedFill});
     }
     const auto whole = [](double v) { return std::fabs(v - std::round(v)) < 1e-6; };
     const auto [first, last] = flashesNear(clip);
@@ -161,7 +161,7 @@ bool MovingLayerPainter::flatFills(const QRectF& clip, const QRect& pixels, doub
             return false;
         const QRect cell = device.toAlignedRect().intersected(pixels);
         if (!cell.isEmpty())
-            fills.push_back({cell, qPremultiply(flash.color.rgba64()).toArgb32()});
+            fills.push_back({cell, flash.premultiplied});
     }
     return true;
 }

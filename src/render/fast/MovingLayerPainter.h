@@ -44,12 +44,16 @@ private:
     struct Patch {
         QRectF rect;
         QColor color;
+        QRgb premultiplied = premultiply(color); // for fills composed by hand
     };
     struct DriftBand {
         QRectF rect;
         QColor fill;
         QColor outline;
+        QRgb premultipliedFill = premultiply(fill);
     };
+
+    static QRgb premultiply(const QColor& color) { return qPremultiply(color.rgba64()).toArgb32(); }
 
     void prepareDrift(QSizeF size, const OverlayRenderConfiguration& snapshot, double time);
     void prepareFlicker(QSizeF size, const OverlayRenderConfiguration& snapshot, double time);

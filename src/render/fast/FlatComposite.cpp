@@ -1,6 +1,7 @@
 #include "render/fast/FlatComposite.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -17,6 +18,52 @@ inline std::uint32_t over(std::uint32_t source, std::uint32_t dest) {
     if (source >= 0xff000000u)
         return source;
     return source == 0 ? dest : source + byteMul(dest, 255 - (source >> 24));
+}
+
+// Four pixels at a time, with the same arithmetic per channel, in vector types
+// the compiler maps to the machine's SIMD instructions.
+using Bytes = std::uint8_t __attribute__((vector_size(16)));
+using Pixels = std::uint32_t __attribute__((vector_size(16)));
+using Words = std::uint16_t __attribute__((vector_size(32)));
+static_assert(std::endian::native == std::endian::little, "alpha is the fourth byte");
+
+inline Pixels over4(Pixels source, Pixels dest) {
+    // Each pixel's inverse alpha in all four of its bytes, by shifts that need
+    // no byte shuffle instruction.
+    Pixels alpha = source >> 24;
+    alpha |= alpha << 8;
+    alpha |= alpha << 16;
+    Words t =
+        __builtin_convertvector(Bytes(dest), Words) * __builtin_convertvector(Bytes(~alpha), Words);
+    t = (t + (t >> 8) + 0x80) >> 8;
+    return Pixels(Bytes(source) + __builtin_convertvector(t, Bytes));
+}
+
+inline Pixels load(const std::uint32_t* pixels) {
+    Pixels v;
+    std::memcpy(&v, pixels, sizeof v);
+    return v;
+}
+
+inline void store(std::uint32_t* pixels, Pixels v) {
+    std::memcpy(pixels, &v, sizeof v);
+}
+
+void colorOver(std::uint32_t* dest, std::uint32_t color, int count) {
+    const Pixels source = {color, color, color, color};
+    int x = 0;
+    for (; x + 4 <= count; x += 4)
+        store(dest + x, over4(source, load(dest + x)));
+    for (; x < count; ++x)
+        dest[x] = over(color, dest[x]);
+}
+
+void rowOver(std::uint32_t* dest, const std::uint32_t* source, int count) {
+    int x = 0;
+    for (; x + 4 <= count; x += 4)
+        store(dest + x, over4(load(source + x), load(dest + x)));
+    for (; x < count; ++x)
+        dest[x] = over(source[x], dest[x]);
 }
 } // namespace
 
@@ -35,12 +82,11 @@ void FlatComposite::paint(QImage& frame, const QRect& rect, const QImage* below,
                 continue;
             const int from = std::max(fill.pixels.left(), rect.left()) - rect.left();
             const int to = std::min(fill.pixels.right(), rect.right()) - rect.left();
-            for (int x = from; x <= to; ++x)
-                row[x] = over(fill.color, row[x]);
+            if (from <= to)
+                colorOver(row + from, fill.color, to - from + 1);
         }
         const auto* top =
             reinterpret_cast<const std::uint32_t*>(above.constScanLine(y)) + rect.left();
-        for (int x = 0; x < rect.width(); ++x)
-            row[x] = over(top[x], row[x]);
+        rowOver(row, top, rect.width());
     }
 }

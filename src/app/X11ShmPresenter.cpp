@@ -1,6 +1,7 @@
 #include "app/X11ShmPresenter.h"
 
 #include "app/NativeWindowSetup.h"
+#include "app/PresentedDamage.h"
 #include "app/XcbReply.h"
 
 #include <QGuiApplication>
@@ -9,12 +10,6 @@
 #include <cstring>
 #include <sys/ipc.h>
 #include <sys/shm.h>
-
-namespace {
-// Roughly what one more request costs the X server and the compositor, in
-// pixels of a frame sent at once instead (Xvfb with picom).
-constexpr qsizetype pixelsPerRequest = 4096;
-} // namespace
 
 std::unique_ptr<OverlayPresenter> OverlayPresenter::create(QWidget& panel) {
     auto* x11 = NativeWindowSetup::runs()
@@ -117,14 +112,9 @@ void X11ShmPresenter::waitForServer() {
 }
 
 void X11ShmPresenter::present(const QRegion& changed) {
-    // One request per rectangle, so that the damage the compositor sees is
-    // the changed rectangles and not their bounding box; but each request
-    // costs the server and the compositor more than many pixels, and their
-    // damage regions grow with every one, so scattered noise goes as one.
-    const qsizetype area = qsizetype(m_frame.width()) * m_frame.height();
-    const QRegion pixels = changed.rectCount() > std::max<qsizetype>(64, area / pixelsPerRequest)
-                               ? QRegion(changed.boundingRect())
-                               : changed;
+    // One request per rectangle: the damage the compositor sees is what each
+    // request covered.
+    const QRegion pixels = presentedDamage(changed, m_frame.size());
     for (const QRect& r : pixels) {
         const QRect rect = r.intersected(m_frame.rect());
         if (rect.isEmpty())

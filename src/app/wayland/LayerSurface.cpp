@@ -1,6 +1,7 @@
 #include "app/wayland/LayerSurface.h"
 
 #include "app/FrameClock.h"
+#include "app/PresentedDamage.h"
 #include "settings/OverlaySettings.h"
 
 #include "app/wayland/LayerShellProtocol.h"
@@ -164,7 +165,7 @@ bool LayerSurface::present(const QRegion& changed) {
     buffer->stale() = QRegion();
 
     wl_surface_attach(m_surface, buffer->buffer(), 0, 0);
-    for (const QRect& rect : changed) {
+    for (const QRect& rect : presentedDamage(changed, buffer->image().size())) {
         if (m_globals.compositorVersion >= WL_SURFACE_DAMAGE_BUFFER_SINCE_VERSION) {
             const QRect pixels = QRectF(rect.x() * m_scale, rect.y() * m_scale,
                                         rect.width() * m_scale, rect.height() * m_scale)

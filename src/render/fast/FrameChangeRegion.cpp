@@ -13,8 +13,11 @@
 #include <vector>
 
 namespace {
-// Beyond this many cells and dots, repainting everything costs less.
+// Beyond this many soft-edged cells and dots, repainting everything costs less.
 constexpr std::uint64_t maximumNoiseRects = 400;
+// Cells of whole pixels are composed by hand, at the cost of a few cache
+// misses each: worth it up to about one per this many pixels of the canvas.
+constexpr double pixelsPerFlatCell = 1500;
 
 // Beyond this a canvas is no screen, and its coordinates may not fit a QRect.
 constexpr double maximumRegionSide = 1e8;
@@ -166,16 +169,20 @@ QRegion OverlayFrameRenderer::changedRegion(QSizeF size, const OverlayRenderConf
 
     QVector<QRect> noise;
     bool unsure = false;
+    std::uint64_t soft = 0, flatCells = 0;
     // A flash on a cell of whole device pixels has no soft edge to allow for.
     const double cellPixels = snapshot.cellSize * ratio;
     const bool wholeCells = cellPixels >= 1 && cellPixels == std::floor(cellPixels) &&
                             snapshot.cellSize == std::floor(snapshot.cellSize);
+    const double flatBudget = width * height * ratio * ratio / pixelsPerFlatCell;
     const auto addNoise = [&](const auto& before, const auto& after, auto forEach, bool flat) {
         if (!before != !after) {
             unsure = true;
         } else if (before && before->tick != after->tick) {
-            if (static_cast<std::uint64_t>(noise.size()) + before->count + after->count >
-                maximumNoiseRects) {
+            std::uint64_t& count = flat ? flatCells : soft;
+            count += before->count + after->count;
+            if (count >
+                (flat ? std::max<double>(flatBudget, maximumNoiseRects) : maximumNoiseRects)) {
                 unsure = true;
                 return;
             }

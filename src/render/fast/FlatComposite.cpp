@@ -58,6 +58,14 @@ void colorOver(std::uint32_t* dest, std::uint32_t color, int count) {
         dest[x] = over(color, dest[x]);
 }
 
+// A shape's antialiased edge: the colour scaled by each pixel's coverage, as
+// the painter blends a partly covered pixel.
+void maskedColorOver(std::uint32_t* dest, std::uint32_t color, const std::uint32_t* coverage,
+                     int count) {
+    for (int x = 0; x < count; ++x)
+        dest[x] = over(byteMul(color, coverage[x] >> 24), dest[x]);
+}
+
 void rowOver(std::uint32_t* dest, const std::uint32_t* source, int count) {
     int x = 0;
     for (; x + 4 <= count; x += 4)
@@ -82,7 +90,13 @@ void FlatComposite::paint(QImage& frame, const QRect& rect, const QImage* below,
                 continue;
             const int from = std::max(fill.pixels.left(), rect.left()) - rect.left();
             const int to = std::min(fill.pixels.right(), rect.right()) - rect.left();
-            if (from <= to)
+            if (from <= to && fill.mask)
+                maskedColorOver(row + from, fill.color,
+                                reinterpret_cast<const std::uint32_t*>(
+                                    fill.mask->constScanLine(y - fill.maskOrigin.y())) +
+                                    (rect.left() + from - fill.maskOrigin.x()),
+                                to - from + 1);
+            else if (from <= to)
                 colorOver(row + from, fill.color, to - from + 1);
         }
         const auto* top =

@@ -94,12 +94,14 @@ void MovingLayerPainter::prepareDust(QSizeF size, const OverlayRenderConfigurati
     if (!pattern)
         return;
     m_dots.reserve(maximumDustDots);
+    m_dotsByTop.reserve(maximumDustDots);
     pattern->forEachDot([&](const QRectF& bounds, bool white, double opacity) {
         m_dots.push_back({bounds, whiteOrBlack(white, opacity)});
-        m_dotsByTop.push_back(bounds);
+        m_dotsByTop.push_back(static_cast<std::uint32_t>(m_dotsByTop.size()));
     });
-    std::sort(m_dotsByTop.begin(), m_dotsByTop.end(),
-              [](const QRectF& a, const QRectF& b) { return a.top() < b.top(); });
+    std::sort(m_dotsByTop.begin(), m_dotsByTop.end(), [this](std::uint32_t a, std::uint32_t b) {
+        return m_dots[a].rect.top() < m_dots[b].rect.top();
+    });
 }
 
 void MovingLayerPainter::prepareBand(QSizeF size, const OverlayRenderConfiguration& snapshot,
@@ -128,18 +130,70 @@ std::pair<std::size_t, std::size_t> MovingLayerPainter::flashesNear(const QRectF
             static_cast<std::size_t>(last - m_flashes.begin())};
 }
 
+namespace {
+// A dot of the given diameter in opaque white, its bounds' top left at each
+// of the points, onto an image of the given size.
+QImage dots(QSize size, int diameter, const std::vector<QPoint>& at) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    for (const QPoint& point : at)
+        painter.drawEllipse(QRectF(point, QSizeF(diameter, diameter)));
+    return image;
+}
+} // namespace
+
+const QImage* MovingLayerPainter::dotMask(int diameter) {
+    if (m_dotMasks.size() <= std::size_t(diameter))
+        m_dotMasks.resize(std::size_t(diameter) + 1);
+    std::optional<QImage>& mask = m_dotMasks[std::size_t(diameter)];
+    if (!mask) {
+        // The painter's arithmetic is not the same everywhere for every size
+        // (a dot of two pixels comes out in two shades): the mask stands for
+        // a size only if dots drawn across a wide canvas all match it.
+        mask = dots(QSize(diameter, diameter), diameter, {QPoint(0, 0)});
+        const int step = diameter + 61;
+        std::vector<QPoint> along;
+        for (int k = 0; k < 64; ++k)
+            along.emplace_back(k * step + k % 7, k % 5);
+        const QImage row = dots(QSize(64 * step, diameter + 5), diameter, along);
+        for (const QPoint& point : along)
+            if (row.copy(QRect(point, QSize(diameter, diameter))) != *mask)
+                *mask = QImage();
+    }
+    return mask->isNull() ? nullptr : &*mask;
+}
+
+void MovingLayerPainter::dotsNear(const QRectF& clip) {
+    m_nearDots.clear();
+    // Dots are at most a few points tall: only those starting near clip's rows.
+    const auto first = std::lower_bound(
+        m_dotsByTop.begin(), m_dotsByTop.end(), clip.top() - 8,
+        [this](std::uint32_t dot, double y) { return m_dots[dot].rect.top() < y; });
+    for (auto dot = first; dot != m_dotsByTop.end() && m_dots[*dot].rect.top() < clip.bottom() + 1;
+         ++dot)
+        if (near(m_dots[*dot].rect, clip))
+            m_nearDots.push_back(*dot);
+    std::sort(m_nearDots.begin(), m_nearDots.end());
+}
+
 bool MovingLayerPainter::flatFills(const QRectF& clip, const QRect& pixels, double ratio,
-                                   std::vector<FlatFill>& fills) const {
+                                   std::vector<FlatFill>& fills) {
     fills.clear();
     if (m_band && near(*m_band, clip))
         return false;
-    // Dots are at most a few points tall: only those starting near clip's rows.
-    const auto firstDot =
-        std::lower_bound(m_dotsByTop.begin(), m_dotsByTop.end(), clip.top() - 8,
-                         [](const QRectF& dot, double y) { return dot.top() < y; });
-    for (auto dot = firstDot; dot != m_dotsByTop.end() && dot->top() < clip.bottom() + 1; ++dot)
-        if (near(*dot, clip))
+    const auto whole = [](double v) { return std::fabs(v - std::round(v)) < 1e-6; };
+    dotsNear(clip);
+    for (const std::uint32_t i : m_nearDots) {
+        // Every dot on whole pixels is the same shape of its size, moved.
+        const QRectF& dot = m_dots[i].rect;
+        if (!whole(dot.left() * ratio) || !whole(dot.top() * ratio) ||
+            !whole(dot.width() * ratio) || !dotMask(qRound(dot.width() * ratio)))
             return false;
+    }
     for (std::size_t i = 0; i < m_driftCount; ++i) {
         const DriftBand& band = m_drift[i];
         if (!near(band.rect, clip))
@@ -147,9 +201,8 @@ bool MovingLayerPainter::flatFills(const QRectF& clip, const QRect& pixels, doub
         // Inside the half-point outline, the band is its fill colour alone.
         if (!band.rect.adjusted(0.5, 0.5, -0.5, -0.5).contains(clip))
             return false;
-        fills.push_back({pixels, band.premultipliedFill});
+        fills.push_back({pixels, band.premultipliedFill, nullptr, {}});
     }
-    const auto whole = [](double v) { return std::fabs(v - std::round(v)) < 1e-6; };
     const auto [first, last] = flashesNear(clip);
     for (std::size_t i = first; i < last; ++i) {
         const Patch& flash = m_flashes[i];
@@ -161,7 +214,16 @@ bool MovingLayerPainter::flatFills(const QRectF& clip, const QRect& pixels, doub
             return false;
         const QRect cell = device.toAlignedRect().intersected(pixels);
         if (!cell.isEmpty())
-            fills.push_back({cell, flash.premultiplied});
+            fills.push_back({cell, flash.premultiplied, nullptr, {}});
+    }
+    for (const std::uint32_t i : m_nearDots) {
+        const Patch& dot = m_dots[i];
+        const QRect device(qRound(dot.rect.left() * ratio), qRound(dot.rect.top() * ratio),
+                           qRound(dot.rect.width() * ratio), qRound(dot.rect.height() * ratio));
+        const QRect covered = device.intersected(pixels);
+        if (!covered.isEmpty())
+            fills.push_back(
+                {covered, dot.premultiplied, dotMask(device.width()), device.topLeft()});
     }
     return true;
 }
@@ -182,11 +244,10 @@ void MovingLayerPainter::paint(QPainter& painter, const QRectF& clip) {
     for (std::size_t i = first; i < last; ++i)
         if (near(m_flashes[i].rect, clip))
             painter.fillRect(m_flashes[i].rect, m_flashes[i].color);
-    for (const Patch& dot : m_dots) {
-        if (!near(dot.rect, clip))
-            continue;
-        painter.setBrush(solidBrush(dot.color));
-        painter.drawEllipse(dot.rect);
+    dotsNear(clip);
+    for (const std::uint32_t i : m_nearDots) {
+        painter.setBrush(solidBrush(m_dots[i].color));
+        painter.drawEllipse(m_dots[i].rect);
     }
     if (m_band && near(*m_band, clip))
         painter.fillRect(*m_band, m_bandBrush);

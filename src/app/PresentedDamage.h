@@ -8,8 +8,9 @@
 // frame of the given pixels: each rectangle on its own, so the compositor
 // recomposes only those; but every rectangle costs the server and the
 // compositor about as much as this many pixels sent at once (measured on
-// Xvfb with picom), and their damage regions grow with each, so scattered
-// noise goes as its bounding rectangle.
+// Xvfb with picom), and their damage regions grow with each at a cost that
+// rises with the rectangles already there, so scattered noise (hundreds of
+// cells) goes as its bounding rectangle.
 inline QRegion presentedDamage(const QRegion& changed, QSize pixels) {
     constexpr qsizetype pixelsPerRect = 4096;
     const qsizetype rects =

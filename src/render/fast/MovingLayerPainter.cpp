@@ -147,6 +147,10 @@ QImage dots(QSize size, int diameter, const std::vector<QPoint>& at) {
 } // namespace
 
 const QImage* MovingLayerPainter::dotMask(int diameter) {
+    // Dots are a few points wide; far larger ones are left to the painter
+    // rather than checked on an image many times their size.
+    if (diameter < 1 || diameter > 32)
+        return nullptr;
     if (m_dotMasks.size() <= std::size_t(diameter))
         m_dotMasks.resize(std::size_t(diameter) + 1);
     std::optional<QImage>& mask = m_dotMasks[std::size_t(diameter)];

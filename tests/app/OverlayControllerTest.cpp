@@ -7,8 +7,6 @@
 #include "settings/ScreenSelection.h"
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
 #include <QSet>

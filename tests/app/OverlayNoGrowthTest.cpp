@@ -5,9 +5,7 @@
 #include "settings/OverlaySettings.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QScreen>
 #include <gtest/gtest.h>
 #include <malloc.h>

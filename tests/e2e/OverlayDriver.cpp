@@ -51,12 +51,9 @@ void handle(const std::string& command, OverlaySettings& settings,
         double value = 0;
         const SettingDefinition* definition =
             words >> name >> value ? SettingsTable::find(name) : nullptr;
-        if (definition) {
+        if (definition)
             settings.setValue(definition->setting, value);
-            answer("ok set " + name);
-        } else {
-            answer("unknown " + command);
-        }
+        answer(definition ? "ok set " + name : "unknown " + command);
     } else if (command == "note") {
         int shown = 0, views = 0;
         for (QWidget* widget : QApplication::allWidgets())

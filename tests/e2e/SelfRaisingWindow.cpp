@@ -14,9 +14,7 @@ void raise(xcb_connection_t* connection, xcb_window_t window) {
     xcb_configure_window(connection, window, XCB_CONFIG_WINDOW_STACK_MODE, &above);
     xcb_flush(connection);
     std::puts("raise");
-    std::fflush(stdout);
 }
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -24,6 +22,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: e2e-self-raising-window #RRGGBB X Y W H\n");
         return 2;
     }
+    // Line by line: the test waits for each line as it comes.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(connection))
         return 1;
@@ -47,7 +47,6 @@ int main(int argc, char** argv) {
     xcb_map_window(connection, window);
     xcb_flush(connection);
     std::puts("shown");
-    std::fflush(stdout);
 
     while (xcb_generic_event_t* event = xcb_wait_for_event(connection)) {
         const int type = event->response_type & ~0x80;

@@ -24,6 +24,15 @@ fi
 USER_CONF_DIR="$USER_HOME/config/retroglimmer"
 USER_CONF="$USER_CONF_DIR/retroglimmer.conf"
 
+# user_conf: the user's settings file afresh, holding stdin (a copy goes to
+# $E2E_TMP/original).
+user_conf() {
+    chmod 0755 "$USER_CONF_DIR"
+    rm -rf "${USER_CONF_DIR:?}"/*
+    tee "$USER_CONF" >"$E2E_TMP/original"
+    [[ ${#USER_RUN[@]} == 0 ]] || chown nobody:nogroup "$USER_CONF"
+}
+
 start_as_user() {
     local RUN_AS=("${USER_RUN[@]}")
     HOME="$USER_HOME/home" XDG_CONFIG_HOME="$USER_HOME/config" XDG_RUNTIME_DIR="$USER_HOME/runtime" \
@@ -44,10 +53,7 @@ keys_then_overlay() {
 # could not be read), and the complaint came once.
 locked_case() {
     local name=$1 file_mode=$2 dir_mode=$3 expected=$4
-    chmod 0755 "$USER_CONF_DIR"
-    rm -rf "$USER_CONF_DIR"/*
-    printf '[General]\noverlay.gridSize=12\n' >"$USER_CONF"
-    [[ ${#USER_RUN[@]} == 0 ]] || chown nobody:nogroup "$USER_CONF"
+    printf '[General]\noverlay.gridSize=12\n' | user_conf
     chmod "$file_mode" "$USER_CONF"
     chmod "$dir_mode" "$USER_CONF_DIR"
 
@@ -106,14 +112,8 @@ expect_held_in_memory "a FIFO where the lock goes" "$CONF"
 
 # 100 MB in a folder the user may not write: it cannot be set aside, and it is
 # not read either (reading it would take the program's memory past its size).
-chmod 0755 "$USER_CONF_DIR"
-rm -rf "${USER_CONF_DIR:?}"/*
 # 100 MB after a readable line, which must not be read.
-{
-    printf '[General]\noverlay.gridSize=30\n'
-    head -c 100M /dev/zero | tr '\0' x
-} | tee "$USER_CONF" >"$E2E_TMP/original"
-[[ ${#USER_RUN[@]} == 0 ]] || chown nobody:nogroup "$USER_CONF"
+{ printf '[General]\noverlay.gridSize=30\n' && head -c 100M /dev/zero | tr '\0' x; } | user_conf
 chmod 0555 "$USER_CONF_DIR"
 start_as_user
 wait_for 5 tray_icon_window || fail "big read-only: no tray icon within 5 s"

@@ -6,14 +6,10 @@ set -euo pipefail
 E2E_PIDS=()
 E2E_TMP=$(mktemp -d)
 e2e_cleanup() {
-    local pid
-    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
-        pid=${E2E_PIDS[i]}
-        kill "$pid" 2>/dev/null || true
-    done
+    local i pid
+    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do kill "${E2E_PIDS[i]}" 2>/dev/null || true; done
     for pid in "${E2E_PIDS[@]}"; do
-        for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-        kill -9 "$pid" 2>/dev/null || true
+        wait_for 5 eval "! kill -0 $pid" || kill -9 "$pid" 2>/dev/null || true
     done
     rm -rf "$E2E_TMP"
 }
@@ -41,10 +37,8 @@ start_x() {
     local display
     read -r -t 20 display <"$fifo" || fail "Xvfb did not start"
     export DISPLAY=":$display"
-    export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
-    mkdir -m 0700 -p "$XDG_RUNTIME_DIR"
-    export XDG_CONFIG_HOME="$E2E_TMP/config"
-    mkdir -p "$XDG_CONFIG_HOME"
+    export XDG_RUNTIME_DIR="$E2E_TMP/runtime" XDG_CONFIG_HOME="$E2E_TMP/config"
+    mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 0700 -p "$XDG_RUNTIME_DIR"
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
     [[ "${2:-}" == nocompositor ]] || start_compositor
     openbox >"$E2E_TMP/openbox.log" 2>&1 &
@@ -115,11 +109,9 @@ said_once() { [[ $(grep -c -- "$1" "$2") == 1 ]] || fail "$3: '$1' not said once
 
 # signal_ends_cleanly PID SIGNAL WHAT: the signal ends the process with status 0.
 signal_ends_cleanly() {
-    local status=0
     kill -0 "$1" 2>/dev/null || fail "$3: the process died before SIG$2"
     kill -"$2" "$1"
-    wait "$1" || status=$?
-    ((status == 0)) || fail "$3: SIG$2 ended it with status $status"
+    wait "$1" || fail "$3: SIG$2 ended it with status $?"
 }
 
 # Overlay windows on the X server (override-redirect, by title), mapped or not,
@@ -127,10 +119,9 @@ signal_ends_cleanly() {
 overlay_geometries() {
     xwininfo -root -children 2>/dev/null | awk '/"Retro Glimmer overlay/{print $(NF-1)}' | sort | xargs
 }
-x_overlay_windows() { overlay_geometries | wc -w; }
-overlay_count_is() { [[ $(x_overlay_windows) == "$1" ]]; }
+overlay_count_is() { [[ $(overlay_geometries | wc -w) == "$1" ]]; }
 wait_overlay_windows() { wait_for 10 overlay_count_is "$1"; }
-overlay_shown() { (($(x_overlay_windows) >= 1)); }
+overlay_shown() { [[ -n $(overlay_geometries) ]]; }
 
 # overlays_are GEOMETRY...: waits until the X server holds exactly these.
 overlays_now() { [[ $(overlay_geometries) == "$*" ]]; }
@@ -141,7 +132,9 @@ mapped_overlays_are() {
     [[ $(xdotool search --onlyvisible --name '^Retro Glimmer overlay' 2>/dev/null | wc -l) == "$1" ]]
 }
 
-screenshot() { import -window root "$1"; }
+# screenshot FILE [KEPT]: the X screen; KEPT names a copy kept with the build.
+screenshot() { import -window root "$1"; keep "$1" "${2:-}"; }
+keep() { [[ -z $2 ]] || cp "$1" "${E2E_ARTIFACTS:-$E2E_TMP}/$2" 2>/dev/null || true; }
 
 # pixel FILE X Y: "R G B" of one pixel, "R G B A" where the image has alpha.
 pixel() {
@@ -158,20 +151,15 @@ blended() {
 
 # close_to "R G B" "R G B" TOLERANCE
 close_to() {
-    local a=($1) b=($2) tolerance=$3
-    for i in 0 1 2; do
-        local d=$((a[i] - b[i]))
-        ((d < 0)) && d=$((-d))
-        ((d <= tolerance)) || return 1
-    done
+    local a=($1) b=($2) i
+    for i in 0 1 2; do (((a[i] - b[i]) ** 2 <= $3 ** 2)) || return 1; done
 }
 
 # frame SIZE FILE NAME=VALUE...: the frame tool's frame at time 0.
 frame() {
-    local size=$1 out=$2 kv args=()
-    shift 2
-    for kv; do args+=(--set "$kv"); done
-    "$E2E_FRAME" --size "$size" --time 0 "${args[@]}" --output "$out"
+    local kv args=(--size "$1" --time 0 --output "$2")
+    for kv in "${@:3}"; do args+=(--set "$kv"); done
+    "$E2E_FRAME" "${args[@]}"
 }
 
 # expect_blend SHOT FRAME "R G B" SPOTS...: each "X Y" pixel of the screenshot
@@ -199,11 +187,10 @@ cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
 # cpu_percent PID SECONDS: percent of one core the process uses over SECONDS.
 cpu_percent() {
-    local before after
+    local before
     before=$(cpu_ticks "$1")
     sleep "$2"
-    after=$(cpu_ticks "$1")
-    awk -v t=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$2" \
+    awk -v t=$(($(cpu_ticks "$1") - before)) -v hz="$(getconf CLK_TCK)" -v s="$2" \
         'BEGIN { printf "%.2f", t * 100 / hz / s }'
 }
 
@@ -303,18 +290,13 @@ ask() {
 # The settings file as QSettings writes it: a [General] header and nothing but
 # overlay.NAME=VALUE lines (a half-written file would break off or mix lines).
 settings_file_is_whole() {
-    local file=${1:-$XDG_CONFIG_HOME/retroglimmer/retroglimmer.conf}
-    [[ -s "$file" ]] || return 1
-    [[ $(head -n 1 "$file") == "[General]" ]] || return 1
-    ! tail -n +2 "$file" | grep -qvE '^overlay\.[A-Za-z]+=[^=]+$'
+    local file=$XDG_CONFIG_HOME/retroglimmer/retroglimmer.conf
+    [[ -s "$file" && $(head -n 1 "$file") == "[General]" ]] &&
+        ! tail -n +2 "$file" | grep -qvE '^overlay\.[A-Za-z]+=[^=]+$'
 }
 
 # setting_is NAME VALUE [FILE]
 setting_is() { [[ $(setting "$1" "${3:-}") == "$2" ]]; }
 
-# expect_setting NAME VALUE [FILE]
-expect_setting() {
-    local got
-    got=$(setting "$1" "${3:-}")
-    [[ "$got" == "$2" ]] || fail "$1 is '$got' in the settings file, expected '$2'"
-}
+# expect_setting NAME VALUE
+expect_setting() { setting_is "$1" "$2" || fail "$1 is '$(setting "$1")' in the settings file, expected '$2'"; }

@@ -26,13 +26,8 @@ start_sway() {
     chmod 700 "$W/runtime"
     export HOME=$W/home XDG_RUNTIME_DIR=$W/runtime XDG_CONFIG_HOME=$W/home/.config
     unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM SWAYSOCK
-    {
-        echo "xwayland enable"
-        echo "default_border none"
-        echo "output HEADLESS-1 resolution 1280x720 position 0 0"
-        printf '%s\n' "$@"
-        echo "exec sh -c 'echo \"\$WAYLAND_DISPLAY \$DISPLAY\" >$W/out/session'"
-    } >"$W/sway.conf"
+    printf '%s\n' "xwayland enable" "default_border none" "output HEADLESS-1 resolution 1280x720 position 0 0" \
+        "$@" "exec sh -c 'echo \"\$WAYLAND_DISPLAY \$DISPLAY\" >$W/out/session'" >"$W/sway.conf"
     chmod a+r "$W/sway.conf"
     WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
         "${AS_USER[@]}" sway -c "$W/sway.conf" >"$E2E_TMP/sway.log" 2>&1 &
@@ -105,12 +100,10 @@ start_mutter() {
     [[ ${1:-} != --no-x11 ]] || return 0
     wait_for 30 sh -c "ls '$XDG_RUNTIME_DIR'/.mutter-Xwaylandauth.*" ||
         fail "mutter started no XWayland: $(tail -5 "$E2E_TMP/mutter.log")"
+    export XAUTHORITY DISPLAY
     XAUTHORITY=$(ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.*)
-    export XAUTHORITY
-    local xwayland
     wait_for 10 pgrep -f "Xwayland.*$XAUTHORITY" || fail "no XWayland under mutter"
-    xwayland=$(pgrep -af "Xwayland.*$XAUTHORITY" | grep -oE ' :[0-9]+' | head -1)
-    export DISPLAY=${xwayland# }
+    DISPLAY=$(pgrep -af "Xwayland.*$XAUTHORITY" | grep -oE ' :[0-9]+' | head -1 | tr -d ' ')
 }
 
 # start_mutter_pointer: a pointer through mutter's remote desktop API; then
@@ -186,5 +179,5 @@ click() {
     wait_for 5 sh -c "[ \$(grep -c ok '$E2E_TMP/pointer.out') -gt $before ]" || fail "click $1 $2 not taken"
 }
 
-# shot FILE [OUTPUT]: a screenshot of the whole layout or of one output.
-shot() { grim ${2:+-o "$2"} "$1"; }
+# shot FILE [OUTPUT [KEPT]]: a screenshot of the whole layout or of one output.
+shot() { grim ${2:+-o "$2"} "$1"; keep "$1" "${3:-}"; }

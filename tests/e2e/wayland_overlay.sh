@@ -30,8 +30,7 @@ wait_for 10 committed_at_least 2 || fail "no frame committed after switching on"
 [[ $(surfaces) == "surface HEADLESS-1 1280 720 1" ]] || fail "surfaces: $(surfaces)"
 sleep 1
 frame 1280x720 "$E2E_TMP/frame.png" "${SETTINGS[@]}"
-shot "$E2E_TMP/shot.png"
-cp "$E2E_TMP/shot.png" "${E2E_ARTIFACTS:-$E2E_TMP}/wayland-overlay.png" 2>/dev/null || true
+shot "$E2E_TMP/shot.png" "" wayland-overlay.png
 expect_blend "$E2E_TMP/shot.png" "$E2E_TMP/frame.png" "48 96 192" "400 300" "401 301" "703 455" "150 560" "990 500" "0 0" "1279 719"
 pass "the overlay blends over a full-screen native window as the renderer's frame"
 
@@ -77,8 +76,7 @@ wait_for 10 surfaces_are $'surface HEADLESS-1 1280 720 1\nsurface HEADLESS-2 960
 grep -qE ' -> wl_surface@[0-9]+\.set_buffer_scale\(2\)' "$E2E_TMP/driver.err" ||
     fail "the buffer scale is not 2"
 sleep 1
-shot "$E2E_TMP/scale.png" HEADLESS-2
-cp "$E2E_TMP/scale.png" "${E2E_ARTIFACTS:-$E2E_TMP}/wayland-scale-2.png" 2>/dev/null || true
+shot "$E2E_TMP/scale.png" HEADLESS-2 wayland-scale-2.png
 [[ $(identify -format '%wx%h' "$E2E_TMP/scale.png") == 1920x1080 ]] || fail "screenshot size"
 row=$(convert "$E2E_TMP/scale.png" -crop 520x1+380+539 -colorspace gray -depth 8 txt:- |
     sed -n 's/^\([0-9]*\),0: (\([0-9]*\).*/\1 \2/p')

@@ -1,5 +1,6 @@
 #include "tools/FrameToolOptions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -23,16 +24,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (options->helpRequested)
         return 0;
-    const OverlayRenderConfiguration& s = options->snapshot;
-    const bool sizeValid = options->size.width() >= 1 && options->size.height() >= 1 &&
-                           options->size.width() <= FrameToolOptions::maximumSide &&
-                           options->size.height() <= FrameToolOptions::maximumSide;
-    for (double value : {options->time, s.gridSize, s.gridOpacity, s.scanlineOpacity, s.tintHue,
-                         s.tintOpacity, s.flickerIntensity, s.phosphorGlow, s.horizontalDrift,
-                         s.horizontalDriftSpeed, s.rollingBand, s.rollingBandSpeed, s.dustNoise})
-        if (!std::isfinite(value))
-            std::abort();
-    if (!sizeValid || options->output.empty())
+    const QSize side = options->size;
+    bool valid = side.width() >= 1 && side.height() >= 1 && !options->output.empty() &&
+                 std::max(side.width(), side.height()) <= FrameToolOptions::maximumSide &&
+                 std::isfinite(options->time);
+    for (int i = 0; i < settingCount; ++i)
+        valid = valid && std::isfinite(options->snapshot[static_cast<Setting>(i)]);
+    if (!valid)
         std::abort();
     return 0;
 }

@@ -1,8 +1,8 @@
 #include "settings/OverlaySettings.h"
 #include "settings/QSettingsPreferenceStore.h"
 #include "settings/SettingsTable.h"
+#include "support/TestFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
 #include <cstdint>
@@ -16,20 +16,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // trusts it while size and time stamp look the same.
     static int count = 0;
     const QString file = dir.filePath(QStringLiteral("settings-%1.conf").arg(++count));
-    {
-        QFile out(file);
-        if (!out.open(QIODevice::WriteOnly))
-            std::abort();
-        out.write(reinterpret_cast<const char*>(data), qint64(size));
-    }
+    if (!writeFile(file, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))))
+        std::abort();
     {
         const OverlaySettings settings(std::make_unique<QSettingsPreferenceStore>(file));
         if (settings.isEnabled())
             std::abort();
         for (int i = 0; i < settingCount; ++i) {
-            const auto number = static_cast<Setting>(i);
-            const double value = settings.value(number);
-            const SettingDefinition& definition = SettingsTable::of(number);
+            const SettingDefinition& definition = SettingsTable::of(static_cast<Setting>(i));
+            const double value = settings.value(definition.setting);
             if (!(value >= definition.lower && value <= definition.upper))
                 std::abort();
         }

@@ -26,11 +26,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cleanup() {
     local status=$?
     set +e
-    [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
-    if [[ -n $we_installed ]] && installed; then
-        "${apt_get[@]}" purge "$package" >/dev/null 2>&1 || true
-    fi
+    kill $app_pid $xvfb_pid 2>/dev/null
+    [[ -n $we_installed ]] && installed && "${apt_get[@]}" purge "$package" >/dev/null 2>&1
     rm -rf "$work"
     exit "$status"
 }
@@ -49,9 +46,8 @@ fi
 
 cpack --config "$build_dir/CPackConfig.cmake" -B "$work/cpack" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log"; fail "cpack failed"; }
-debs=("$work"/cpack/*.deb)
-[[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || fail "expected one .deb, found: ${debs[*]}"
-deb=${debs[0]}
+debs=("$work"/cpack/*.deb) deb=${debs[0]}
+[[ ${#debs[@]} -eq 1 && -f $deb ]] || fail "expected one .deb, found: ${debs[*]}"
 # Computed by dpkg-shlibdeps.
 names=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/(.*//; s/ //g')
 for dep in libc6 libqt6widgets6 libqt6svg6; do
@@ -66,16 +62,12 @@ dpkg -L "$package" >"$work/files"
 [[ -x /usr/bin/retroglimmer ]] || fail "/usr/bin/retroglimmer is not installed as a program"
 for path in /usr/share/applications/retroglimmer.desktop \
     /usr/share/metainfo/io.github.retroglimmer.Retroglimmer.metainfo.xml \
-    /usr/share/icons/hicolor/scalable/apps/retroglimmer.svg; do
+    /usr/share/icons/hicolor/{scalable/apps/retroglimmer.svg,{48x48,128x128,256x256}/apps/retroglimmer.png}; do
     [[ -f $path ]] || fail "$path not installed"
 done
 for size in 48 128 256; do
     png=/usr/share/icons/hicolor/${size}x${size}/apps/retroglimmer.png
-    [[ -f $png ]] || fail "$png not installed"
-    # Width and height: big-endian words at bytes 16 and 20 of the PNG header.
-    read -r width height < <(od -An -tu1 -j16 -N8 "$png" |
-        awk '{print $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8}')
-    [[ $width == "$size" && $height == "$size" ]] || fail "$png is ${width}x$height"
+    [[ $(identify -format '%wx%h' "$png") == "${size}x$size" ]] || fail "$png is $(identify "$png")"
 done
 
 # The installed program under a private X server.
@@ -107,12 +99,10 @@ installed && fail "$package still installed after purge"
 leftovers=0
 while read -r path; do
     [[ -e $path || -L $path ]] || continue
-    if [[ -d $path && ! -L $path ]]; then
-        # A folder may stay for other packages, or for files nobody packaged;
-        # an empty one that no package owns was ours to remove.
-        dpkg -S "$path" >/dev/null 2>&1 && continue
-        [[ -n $(ls -A "$path") ]] && continue
-    fi
+    # A folder may stay for other packages, or for files nobody packaged; an
+    # empty one that no package owns was ours to remove.
+    [[ -d $path && ! -L $path ]] &&
+        { dpkg -S "$path" >/dev/null 2>&1 || [[ -n $(ls -A "$path") ]]; } && continue
     echo "left behind: $path" >&2
     leftovers=$((leftovers + 1))
 done <"$work/files"

@@ -22,7 +22,5 @@ DESTDIR=$stage cmake --install "$build_dir" --prefix "$prefix" >"$log" 2>&1 ||
 [[ ! -e $prefix ]] || fail "the install wrote to $prefix, outside the staged root"
 outside=$(grep -E '^-- (Installing|Up-to-date): ' "$log" | grep -vF -- ": $stage$prefix/" || true)
 [[ -z $outside ]] || fail "installed outside the staged root: $outside"
-if grep -qi codesign "$log"; then
-    fail "a Linux install must not sign anything: $(cat "$log")"
-fi
+! grep -qi codesign "$log" || fail "a Linux install must not sign anything: $(cat "$log")"
 echo "staged install: $(grep -cE '^-- Installing: ' "$log") files, all under DESTDIR"

@@ -1,8 +1,8 @@
 #include "tools/FrameToolOptions.h"
+#include "settings/LookLibrary.h"
 #include "settings/SettingsTable.h"
 
-#include "settings/LookLibrary.h"
-
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -53,10 +53,8 @@ TEST(FrameToolOptions, ReadsSizeTimeOutputAndSettings) {
     // A built-in look's values, then later assignments over them.
     const auto looked = parse(with({"--look", "Worn tape", "--set", "gridSize=9"}));
     ASSERT_TRUE(looked);
-    SettingValues tape;
-    for (const Look& look : LookLibrary::builtIns())
-        if (look.name == "Worn tape")
-            tape = look.values;
+    SettingValues tape =
+        std::ranges::find(LookLibrary::builtIns(), QString("Worn tape"), &Look::name)->values;
     tape.gridSize = 9;
     EXPECT_EQ(looked->snapshot, OverlayRenderConfiguration::from(tape));
 }

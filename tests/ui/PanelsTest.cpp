@@ -38,53 +38,9 @@ struct OpenPanel {
 };
 } // namespace
 
-TEST(Panels, KeepTheButtonsInsideAndTheListScrollingWithin) {
-    OpenPanel open;
-    const TrayPanelContent& view = *open.panel.content();
-    // The tray panel's size is checked where it opens, end to end.
-    EXPECT_EQ(SettingsWindowContent(*open.t.settings).size(), QSize(380, 620));
-    const QRect list = inside(view.listArea(), &view);
-    for (const QWidget* button : {view.resetButton(), view.quitButton()}) {
-        const QRect r = inside(button, &view);
-        EXPECT_GT(r.top(), list.bottom());
-        EXPECT_LE(r.bottom(), view.rect().bottom());
-        EXPECT_GE(r.height(), button->sizeHint().height());
-    }
-    EXPECT_LT(inside(view.resetButton(), &view).right(), inside(view.quitButton(), &view).left());
-
-    // The list is taller than its area; the wheel scrolls it unless the control
-    // under the pointer has focus.
-    EXPECT_GT(view.listArea()->widget()->height(), view.listArea()->height());
-    QScrollBar* scroll = view.listArea()->verticalScrollBar();
-    const auto wheel = [&](QWidget* control) {
-        scroll->setValue(0);
-        const QPointF at = control->rect().center();
-        QWheelEvent event(at, control->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        // As if from the window system (notify keeps the flag, sendEvent would clear
-        // it): only such wheel events travel on to the parents.
-        QSpontaneKeyEvent::setSpontaneous(&event);
-        qApp->notify(control, &event);
-        return scroll->value() > 0;
-    };
-    OverlaySettings& settings = *open.t.settings;
-    SteppedSlider* slider = open.list()->row(Setting::gridOpacity)->slider();
-    QComboBox* picker = open.list()->flickerPicker();
-    EXPECT_TRUE(wheel(slider));
-    EXPECT_TRUE(wheel(picker));
-    EXPECT_EQ(settings.value(Setting::gridOpacity), 0.3);
-    EXPECT_EQ(settings.flickerMode(), FlickerMode::soft);
-    slider->setFocus();
-    EXPECT_FALSE(wheel(slider));
-    picker->setFocus();
-    EXPECT_FALSE(wheel(picker));
-    EXPECT_NE(settings.value(Setting::gridOpacity), 0.3);
-    EXPECT_NE(settings.flickerMode(), FlickerMode::soft);
-}
-
 // Soft fades at the list's edges say that rows lie beyond them, and only then:
 // the strip along an edge shows less of the rows than the rows' own picture.
-TEST(Panels, TheListFadesAnEdgeOnlyWhileRowsLieBeyondIt) {
+TEST(Panels, FadeTheListsEdgesKeepTheButtonsInsideAndTheListScrollingWithin) {
     OpenPanel open;
     ListScrollArea* area = open.panel.content()->listArea();
     QScrollBar* scroll = area->verticalScrollBar();
@@ -116,6 +72,46 @@ TEST(Panels, TheListFadesAnEdgeOnlyWhileRowsLieBeyondIt) {
     scroll->setValue(scroll->maximum());
     EXPECT_LT(shownShare(Qt::TopEdge), 0.7);
     EXPECT_GT(shownShare(Qt::BottomEdge), 0.98);
+
+    const TrayPanelContent& view = *open.panel.content();
+    // The tray panel's size is checked where it opens, end to end.
+    EXPECT_EQ(SettingsWindowContent(*open.t.settings).size(), QSize(380, 620));
+    const QRect list = inside(area, &view);
+    for (const QWidget* button : {view.resetButton(), view.quitButton()}) {
+        const QRect r = inside(button, &view);
+        EXPECT_GT(r.top(), list.bottom());
+        EXPECT_LE(r.bottom(), view.rect().bottom());
+        EXPECT_GE(r.height(), button->sizeHint().height());
+    }
+    EXPECT_LT(inside(view.resetButton(), &view).right(), inside(view.quitButton(), &view).left());
+
+    // The list is taller than its area; the wheel scrolls it unless the control
+    // under the pointer has focus.
+    EXPECT_GT(area->widget()->height(), area->height());
+    const auto wheel = [&](QWidget* control) {
+        scroll->setValue(0);
+        const QPointF at = control->rect().center();
+        QWheelEvent event(at, control->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        // As if from the window system (notify keeps the flag, sendEvent would clear
+        // it): only such wheel events travel on to the parents.
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        qApp->notify(control, &event);
+        return scroll->value() > 0;
+    };
+    OverlaySettings& settings = *open.t.settings;
+    SteppedSlider* slider = open.list()->row(Setting::gridOpacity)->slider();
+    QComboBox* picker = open.list()->flickerPicker();
+    EXPECT_TRUE(wheel(slider));
+    EXPECT_TRUE(wheel(picker));
+    EXPECT_EQ(settings.value(Setting::gridOpacity), 0.3);
+    EXPECT_EQ(settings.flickerMode(), FlickerMode::soft);
+    slider->setFocus();
+    EXPECT_FALSE(wheel(slider));
+    picker->setFocus();
+    EXPECT_FALSE(wheel(picker));
+    EXPECT_NE(settings.value(Setting::gridOpacity), 0.3);
+    EXPECT_NE(settings.flickerMode(), FlickerMode::soft);
 }
 
 TEST(TrayPanel, OpensBesideTheTrayIconOrAtTheCursorAndStaysOnTheScreen) {

@@ -49,7 +49,10 @@ QStringList texts(const SettingsList& view) {
 }
 } // namespace
 
-TEST(SettingsList, EntriesInOrderAndTheHeaderOnlyInTheSettingsWindow) {
+// The entries in order, the header only in the settings window. Each row writes
+// exactly its bounds and steps (2...48 by 1 or 0...1 by 0.01) and follows its own
+// setting; reset switches the overlay off and restores them all.
+TEST(SettingsList, EntriesInOrderEachRowWritesAndFollowsItsOwnSettingAndResetRestoresThem) {
     TestSettings t;
     SettingsWindowContent window(*t.settings);
     TrayPanelContent panel(*t.settings);
@@ -57,12 +60,12 @@ TEST(SettingsList, EntriesInOrderAndTheHeaderOnlyInTheSettingsWindow) {
     const QList<QWidget*> withHeader = window.settingsView()->entries();
     ASSERT_EQ(withHeader.size(), 17);
     ASSERT_EQ(withHeader.first(), window.settingsView()->header());
-    const QList<QLabel*> texts = withHeader.first()->findChildren<QLabel*>();
-    ASSERT_EQ(texts.size(), 2);
-    EXPECT_EQ(texts[0]->text() + texts[1]->text(),
+    const QList<QLabel*> labels = withHeader.first()->findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 2);
+    EXPECT_EQ(labels[0]->text() + labels[1]->text(),
               "Retro GlimmerCRT overlay for videos, browsers, and local players.");
 
-    const SettingsList* list = panel.settingsView();
+    SettingsList* list = panel.settingsView();
     const QList<QWidget*> entries = list->entries();
     ASSERT_EQ(entries.size(), 16);
     EXPECT_EQ(entries[0], list->enableSwitch());
@@ -80,6 +83,31 @@ TEST(SettingsList, EntriesInOrderAndTheHeaderOnlyInTheSettingsWindow) {
                       QString(want.title) + " " + want.symbol);
         }
     EXPECT_EQ(next, 12);
+
+    expectShowsDefaults(*list);
+    t.settings->setIsEnabled(true);
+    t.settings->setFlickerMode(FlickerMode::jitter);
+    for (std::size_t i = 0; i < std::size(kRows); ++i) {
+        const Row& row = kRows[i];
+        const bool pixels = row.setting == Setting::gridSize;
+        SteppedSlider* slider = list->row(row.setting)->slider();
+        slider->triggerAction(QAbstractSlider::SliderToMinimum);
+        slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        EXPECT_EQ(t.settings->value(row.setting), pixels ? 3.0 : 0.01) << row.title;
+        slider->triggerAction(QAbstractSlider::SliderToMaximum);
+        EXPECT_EQ(t.settings->value(row.setting), pixels ? 48.0 : 1.0) << row.title;
+        // A change made elsewhere shows in its own row and in no other.
+        QStringList expected = texts(*list);
+        t.settings->setValue(row.setting, pixels ? 9.0 : 0.77);
+        expected[qsizetype(i)] = pixels                            ? "9 px"
+                                 : row.setting == Setting::tintHue ? "277°"
+                                                                   : "77 %";
+        EXPECT_EQ(texts(*list), expected) << row.title;
+    }
+
+    QTest::mouseClick(panel.resetButton(), Qt::LeftButton);
+    EXPECT_FALSE(t.settings->isEnabled());
+    expectShowsDefaults(*list);
 }
 
 // Changes from elsewhere show at once and are never written back; each thing the
@@ -127,36 +155,4 @@ TEST(SettingsList, ControlsFollowTheSettingsAndWriteOnlyWhatTheUserDoes) {
     accessible->valueInterface()->setCurrentValue(10.4);
     EXPECT_EQ(t.settings->value(Setting::gridSize), 10.0);
     EXPECT_EQ(writes(), before + 6);
-}
-
-// Each row writes exactly its bounds and steps (2...48 by 1 or 0...1 by 0.01) and
-// follows its own setting; reset switches the overlay off and restores them all.
-TEST(SettingsList, EachRowWritesAndFollowsItsOwnSettingAndResetRestoresEveryControl) {
-    TestSettings t;
-    TrayPanelContent panel(*t.settings);
-    SettingsList* list = panel.settingsView();
-    expectShowsDefaults(*list);
-    t.settings->setIsEnabled(true);
-    t.settings->setFlickerMode(FlickerMode::jitter);
-    for (std::size_t i = 0; i < std::size(kRows); ++i) {
-        const Row& row = kRows[i];
-        const bool pixels = row.setting == Setting::gridSize;
-        SteppedSlider* slider = list->row(row.setting)->slider();
-        slider->triggerAction(QAbstractSlider::SliderToMinimum);
-        slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        EXPECT_EQ(t.settings->value(row.setting), pixels ? 3.0 : 0.01) << row.title;
-        slider->triggerAction(QAbstractSlider::SliderToMaximum);
-        EXPECT_EQ(t.settings->value(row.setting), pixels ? 48.0 : 1.0) << row.title;
-        // A change made elsewhere shows in its own row and in no other.
-        QStringList expected = texts(*list);
-        t.settings->setValue(row.setting, pixels ? 9.0 : 0.77);
-        expected[qsizetype(i)] = pixels                            ? "9 px"
-                                 : row.setting == Setting::tintHue ? "277°"
-                                                                   : "77 %";
-        EXPECT_EQ(texts(*list), expected) << row.title;
-    }
-
-    QTest::mouseClick(panel.resetButton(), Qt::LeftButton);
-    EXPECT_FALSE(t.settings->isEnabled());
-    expectShowsDefaults(*list);
 }

@@ -7,7 +7,8 @@
 
 // Each step a slider writes, and the double nearest each step's decimal (what a
 // settings file holds), shows its own number: 0.29 x 100 is 28.999999999999996.
-TEST(ValueText, EveryStepOfEverySliderShowsItsOwnNumber) {
+// Between steps the number is truncated toward zero, saturates, and NaN is a dash.
+TEST(ValueText, EveryStepShowsItsOwnNumberAndBetweenStepsTruncatesTowardZero) {
     const SteppedSlider fraction(0, 1, 0.01);
     for (int k = 0; k <= 100; ++k)
         for (double v : {fraction.valueAtStep(k), k / 100.0}) {
@@ -17,9 +18,7 @@ TEST(ValueText, EveryStepOfEverySliderShowsItsOwnNumber) {
     const SteppedSlider pixels(2, 48, 1);
     for (int k = 0; k <= pixels.stepCount(); ++k)
         EXPECT_EQ(ValueText::pixels(pixels.valueAtStep(k)), QString::number(2 + k) + " px");
-}
 
-TEST(ValueText, BetweenStepsTruncatesTowardZeroSaturatesAndShowsNaNAsADash) {
     const double inf = std::numeric_limits<double>::infinity();
     const std::pair<QString, const char*> cases[] = {
         {ValueText::percent(0.2899), "28 %"},

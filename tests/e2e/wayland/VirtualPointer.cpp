@@ -32,6 +32,8 @@ void onGlobal(void*, wl_registry* registry, uint32_t name, const char* interface
 void onGlobalRemove(void*, wl_registry*, uint32_t) {}
 
 constexpr uint32_t buttonLeft = 0x110; // BTN_LEFT
+// A click is a press and a release.
+constexpr uint32_t states[] = {WL_POINTER_BUTTON_STATE_PRESSED, WL_POINTER_BUTTON_STATE_RELEASED};
 } // namespace
 
 int main(int argc, char** argv) {
@@ -70,20 +72,15 @@ int main(int argc, char** argv) {
         if (pointer) {
             zwlr_virtual_pointer_v1_motion_absolute(pointer, time += 10, x, y, width, height);
             zwlr_virtual_pointer_v1_frame(pointer);
-            for (auto state : {WL_POINTER_BUTTON_STATE_PRESSED, WL_POINTER_BUTTON_STATE_RELEASED}) {
-                if (!click)
-                    break;
-                zwlr_virtual_pointer_v1_button(pointer, time += 10, buttonLeft, state);
+            for (int i = 0; click && i < 2; ++i) {
+                zwlr_virtual_pointer_v1_button(pointer, time += 10, buttonLeft, states[i]);
                 zwlr_virtual_pointer_v1_frame(pointer);
             }
         } else {
             org_kde_kwin_fake_input_pointer_motion_absolute(fakeInput, wl_fixed_from_int(int(x)),
                                                             wl_fixed_from_int(int(y)));
-            for (auto state : {WL_POINTER_BUTTON_STATE_PRESSED, WL_POINTER_BUTTON_STATE_RELEASED}) {
-                if (!click)
-                    break;
-                org_kde_kwin_fake_input_button(fakeInput, buttonLeft, state);
-            }
+            for (int i = 0; click && i < 2; ++i)
+                org_kde_kwin_fake_input_button(fakeInput, buttonLeft, states[i]);
         }
         wl_display_roundtrip(display);
         std::cout << "ok" << std::endl;

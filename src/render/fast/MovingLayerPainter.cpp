@@ -190,14 +190,6 @@ bool MovingLayerPainter::flatFills(const QRectF& clip, const QRect& pixels, doub
     if (m_band && near(*m_band, clip))
         return false;
     const auto whole = [](double v) { return std::fabs(v - std::round(v)) < 1e-6; };
-    dotsNear(clip);
-    for (const std::uint32_t i : m_nearDots) {
-        // Every dot on whole pixels is the same shape of its size, moved.
-        const QRectF& dot = m_dots[i].rect;
-        if (!whole(dot.left() * ratio) || !whole(dot.top() * ratio) ||
-            !whole(dot.width() * ratio) || !dotMask(qRound(dot.width() * ratio)))
-            return false;
-    }
     for (std::size_t i = 0; i < m_driftCount; ++i) {
         const DriftBand& band = m_drift[i];
         if (!near(band.rect, clip))
@@ -220,14 +212,20 @@ bool MovingLayerPainter::flatFills(const QRectF& clip, const QRect& pixels, doub
         if (!cell.isEmpty())
             fills.push_back({cell, flash.premultiplied, nullptr, {}});
     }
+    dotsNear(clip);
     for (const std::uint32_t i : m_nearDots) {
-        const Patch& dot = m_dots[i];
-        const QRect device(qRound(dot.rect.left() * ratio), qRound(dot.rect.top() * ratio),
-                           qRound(dot.rect.width() * ratio), qRound(dot.rect.height() * ratio));
+        // Every dot on whole pixels is the same shape of its size, moved.
+        const QRectF& dot = m_dots[i].rect;
+        if (!whole(dot.left() * ratio) || !whole(dot.top() * ratio) || !whole(dot.width() * ratio))
+            return false;
+        const QImage* mask = dotMask(qRound(dot.width() * ratio));
+        if (!mask)
+            return false;
+        const QRect device(qRound(dot.left() * ratio), qRound(dot.top() * ratio), mask->width(),
+                           mask->height());
         const QRect covered = device.intersected(pixels);
         if (!covered.isEmpty())
-            fills.push_back(
-                {covered, dot.premultiplied, dotMask(device.width()), device.topLeft()});
+            fills.push_back({covered, m_dots[i].premultiplied, mask, device.topLeft()});
     }
     return true;
 }

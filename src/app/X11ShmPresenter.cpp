@@ -114,7 +114,7 @@ void X11ShmPresenter::waitForServer() {
 void X11ShmPresenter::present(const QRegion& changed) {
     // One request per rectangle: the damage the compositor sees is what each
     // request covered.
-    const QRegion pixels = presentedDamage(changed, m_frame.size());
+    const std::vector<QRect> pixels = presentedDamage(changed, m_frame.size());
     for (const QRect& r : pixels) {
         const QRect rect = r.intersected(m_frame.rect());
         if (rect.isEmpty())

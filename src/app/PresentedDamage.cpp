@@ -1,30 +1,41 @@
 #include "app/PresentedDamage.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <unordered_map>
+#include <climits>
 
 std::vector<QRect> presentedDamage(const QRegion& changed, QSize pixels) {
     constexpr qsizetype pixelsPerRect = 4096;
-    const std::size_t budget = std::size_t(
-        std::clamp<qsizetype>(qsizetype(pixels.width()) * pixels.height() / pixelsPerRect, 64, 512));
+    const std::size_t budget = std::size_t(std::clamp<qsizetype>(
+        qsizetype(pixels.width()) * pixels.height() / pixelsPerRect, 64, 512));
 
     std::vector<QRect> rects;
-    rects.reserve(std::size_t(changed.rectCount()));
-    // By columns, the rectangle last started for them; bands come top down.
-    std::unordered_map<std::uint64_t, std::size_t> open;
+    // The rectangles the band above and this band reach, left to right; a
+    // piece can only continue one that ends on the row above it.
+    std::vector<std::size_t> above, current;
+    std::size_t next = 0;
+    int bandTop = INT_MIN;
     for (const QRect& rect : changed) {
-        const std::uint64_t columns =
-            std::uint64_t(std::uint32_t(rect.left())) << 32 | std::uint32_t(rect.right());
-        const auto [it, added] = open.try_emplace(columns, rects.size());
-        if (!added && rects[it->second].bottom() + 1 == rect.top()) {
-            rects[it->second].setBottom(rect.bottom());
-            continue;
+        if (rect.top() != bandTop) {
+            above.swap(current);
+            current.clear();
+            next = 0;
+            bandTop = rect.top();
         }
-        it->second = rects.size();
-        rects.push_back(rect);
-        if (rects.size() > budget)
+        while (next < above.size() && rects[above[next]].left() < rect.left())
+            ++next;
+        if (next < above.size()) {
+            QRect& piece = rects[above[next]];
+            if (piece.left() == rect.left() && piece.right() == rect.right() &&
+                piece.bottom() + 1 == rect.top()) {
+                piece.setBottom(rect.bottom());
+                current.push_back(above[next]);
+                continue;
+            }
+        }
+        if (rects.size() == budget)
             return {changed.boundingRect()};
+        current.push_back(rects.size());
+        rects.push_back(rect);
     }
     return rects;
 }
